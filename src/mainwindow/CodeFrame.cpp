@@ -1,0 +1,182 @@
+#include "mainwindow/CodeFrame.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace tw {
+
+namespace {
+
+    struct FieldNames {
+        const char* field;
+        const char* caption;
+        const char* spin; // nullptr for the hex fields
+    };
+
+    // Indexed by CodeField.
+    constexpr std::array<FieldNames, kCodeFieldCount> kFieldNames1 { {
+        { "txtRed", "Label1", "vsRed" },
+        { "txtGreen", "Label2", "vsGreen" },
+        { "txtBlue", "Label3", "vsBlue" },
+        { "txtHue", "Label17", "vsHue" },
+        { "txtSat", "Label18", "vsSat" },
+        { "txtLum", "Label19", "vsLum" },
+        { "txtHex", "Label4", nullptr },
+        { "txtVBHex", "Label22", nullptr },
+        { "txtDelphi", "Label21", nullptr },
+        { "txtC", "Label24", nullptr },
+    } };
+    constexpr std::array<FieldNames, kCodeFieldCount> kFieldNames2 { {
+        { "txtRed2", "Label7", "vsRed2" },
+        { "txtGreen2", "Label8", "vsGreen2" },
+        { "txtBlue2", "Label9", "vsBlue2" },
+        { "txtHue2", "Label28", "vsHue2" },
+        { "txtSat2", "Label27", "vsSat2" },
+        { "txtLum2", "Label26", "vsLum2" },
+        { "txtHex2", "Label14", nullptr },
+        { "txtVBHex2", "Label25", nullptr },
+        { "txtDelphi2", "Label31", nullptr },
+        { "txtC2", "Label29", nullptr },
+    } };
+    constexpr std::array<const char*, kCodeFieldCount> kCaptions {
+        "Red:", "Green:", "Blue:", "Hue:", "Sat:", "Lum:", "HTML Hex:", "VB Hex:", "Delphi Hex:", "C++ Hex:"
+    };
+
+    struct RowNames {
+        const char* button1;
+        const char* button2;
+        const char* tooltip;
+    };
+    // Indexed by CodeRow.
+    constexpr std::array<RowNames, kCodeRowCount> kRowNames { {
+        { "Command13", "Command16", "Copy RGB value to the clipboard" },
+        { "Command14", "Command15", "Copy HSL value to the clipboard" },
+        { "Command7", "Command12", "Copy C++ Hex value to the clipboard" },
+        { "Command6", "Command11", "Copy Delphi Hex value to the clipboard" },
+        { "Command3", "Command8", "Copy HTML value to the clipboard" },
+        { "Command5", "Command10", "Copy VB Hex value to the clipboard" },
+    } };
+
+    constexpr CodeField kHexFieldOfRow[] = { CodeField::Cpp, CodeField::Delphi, CodeField::Html, CodeField::Vb };
+
+    QScrollBar* MakeSpinButton(QWidget* parent, const char* name)
+    {
+        // Up steps +1, down steps -1; the handler puts the value back to 0 after every step.
+        auto* spin = new QScrollBar(Qt::Vertical, parent);
+        spin->setObjectName(QString::fromLatin1(name));
+        spin->setRange(-1, 1);
+        spin->setValue(0);
+        spin->setInvertedAppearance(true);
+        spin->setInvertedControls(true);
+        spin->setFocusPolicy(Qt::NoFocus);
+        spin->setFixedSize(12, 22);
+        return spin;
+    }
+
+} // namespace
+
+CodeFrame::CodeFrame(ColorSlot slot, QWidget* parent)
+    : QGroupBox(parent)
+    , m_slot(slot)
+{
+    const bool first = slot == ColorSlot::One;
+    setObjectName(first ? QStringLiteral("Frame1") : QStringLiteral("Frame2"));
+    setTitle(first ? tr("Color #1 Code Values") : tr("Color #2 Code Values"));
+    const auto& names = first ? kFieldNames1 : kFieldNames2;
+
+    // The inner panel carries the rows; the colour schemes paint it with the frame.
+    auto* panel = new QWidget(this);
+    panel->setObjectName(first ? QStringLiteral("Picture2") : QStringLiteral("Picture3"));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(panel);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(2);
+
+    for (int i = 0; i < kCodeFieldCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        auto* caption = new QLabel(tr(kCaptions[index]), panel);
+        caption->setObjectName(QString::fromLatin1(names[index].caption));
+        auto* edit = new QLineEdit(panel);
+        edit->setObjectName(QString::fromLatin1(names[index].field));
+        m_captions[index] = caption;
+        m_fields[index] = edit;
+        if (names[index].spin) {
+            m_spinButtons[index] = MakeSpinButton(panel, names[index].spin);
+            edit->setFixedWidth(34);
+            edit->setMaxLength(32);
+        }
+        if (IsRgbField(static_cast<CodeField>(i)))
+            edit->setToolTip(tr("Press Enter to confirm a new color code value"));
+    }
+
+    for (int r = 0; r < kCodeRowCount; ++r) {
+        const auto& row = kRowNames[static_cast<std::size_t>(r)];
+        auto* button = new QPushButton(QStringLiteral("C"), panel);
+        button->setObjectName(QString::fromLatin1(first ? row.button1 : row.button2));
+        button->setToolTip(tr(row.tooltip));
+        button->setFixedSize(18, 20);
+        button->setFocusPolicy(Qt::NoFocus);
+        m_copyButtons[static_cast<std::size_t>(r)] = button;
+    }
+
+    // Rows top-down: RGB and HSL take two grid rows (captions over each field with its spin button); a hex
+    // row is its caption beside its field. Every row ends in its copy button in the last column.
+    int gridRow = 0;
+    for (const int first3 : { 0, 3 }) {
+        for (int i = 0; i < 3; ++i) {
+            const auto index = static_cast<std::size_t>(first3 + i);
+            auto* unit = new QHBoxLayout;
+            unit->setSpacing(0);
+            unit->addWidget(m_fields[index]);
+            unit->addWidget(m_spinButtons[index]);
+            grid->addWidget(m_captions[index], gridRow, i);
+            grid->addLayout(unit, gridRow + 1, i);
+        }
+        grid->addWidget(m_copyButtons[first3 == 0 ? 0 : 1], gridRow + 1, 3);
+        gridRow += 2;
+    }
+    for (int r = 0; r < 4; ++r) {
+        const auto index = static_cast<std::size_t>(kHexFieldOfRow[r]);
+        auto* row = new QHBoxLayout;
+        row->setSpacing(2);
+        m_captions[index]->setMinimumWidth(70);
+        row->addWidget(m_captions[index]);
+        row->addWidget(m_fields[index], 1);
+        grid->addLayout(row, gridRow, 0, 1, 3);
+        grid->addWidget(m_copyButtons[static_cast<std::size_t>(r + 2)], gridRow, 3);
+        ++gridRow;
+    }
+}
+
+QScrollBar* CodeFrame::spinButton(CodeField field) const
+{
+    const auto index = static_cast<std::size_t>(field);
+    return index < m_spinButtons.size() ? m_spinButtons[index] : nullptr;
+}
+
+std::vector<CodeField> CodeFrame::fieldsOfRow(CodeRow row)
+{
+    switch (row) {
+    case CodeRow::Rgb:
+        return { CodeField::Red, CodeField::Green, CodeField::Blue };
+    case CodeRow::Hsl:
+        return { CodeField::Hue, CodeField::Sat, CodeField::Lum };
+    case CodeRow::Cpp:
+        return { CodeField::Cpp };
+    case CodeRow::Delphi:
+        return { CodeField::Delphi };
+    case CodeRow::Html:
+        return { CodeField::Html };
+    case CodeRow::Vb:
+        return { CodeField::Vb };
+    }
+    return {};
+}
+
+} // namespace tw

@@ -1,0 +1,150 @@
+#pragma once
+#include "core/ColorValue.h"
+#include "core/Hsl.h"
+#include "core/Messages.h"
+#include "mainwindow/CodeFrame.h"
+#include "mainwindow/ColorSlot.h"
+#include "mainwindow/Services.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace tw {
+
+class Swatch;
+
+inline constexpr const char* kAppTitle = "Tintwise Color Picker";
+// The caption carries one trailing space when no file is current; a second start looks for it.
+inline constexpr const char* kPlainCaption = "Tintwise Color Picker ";
+
+// frmColour: holds the two working colours (the swatches' colours), shows each in six notations and is the
+// path every colour change ends in: write the swatch, make the colour current in Combo1, refresh, apply the
+// RGB fields, record with History.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The second half of start-up: fills Combo1 and sets both colours to black.
+    void continueFormLoad();
+
+    // Refresh operations. GetRGBValue writes Color #1's channels into the fields of the current colour,
+    // the slides and (unless held) the HSL fields; GetRGBValue2 refreshes every display of Color #2, hex
+    // fields included; GetHEXValue rebuilds the four hex fields of the current colour.
+    void GetRGBValue();
+    void GetRGBValue2();
+    void GetHEXValue();
+    // GetRGBValue + GetHEXValue for Color #1, GetRGBValue2 for Color #2.
+    void refresh(ColorSlot slot);
+
+    // Sets a colour from another window: colorText is a decimal colour value. A text that is no colour
+    // value changes nothing and answers false.
+    bool setColor(const QString& colorText, bool forColor2);
+
+    // Records Color #1 (1) or Color #2 (any other number) as the newest history entry.
+    void History(int which);
+
+    // The apply step of the RGB fields: runs the RGB check of each of the colour's three fields, in the
+    // order red, green, blue, but only while the current-colour flag names that colour.
+    void applyRgbFields(ColorSlot slot);
+    // One RGB field: on success sets the swatch from the three fields and paints the field in its channel.
+    bool applyRgbField(ColorSlot slot, CodeField field);
+
+    void invert(ColorSlot slot);
+    void makeWebSafe(ColorSlot slot);
+
+    core::ColorValue color(ColorSlot slot) const;
+    void setSwatchColor(ColorSlot slot, core::ColorValue value);
+    ColorSlot currentColor() const;
+    // Sets Combo1's list index, which runs its selection behaviour when the index changes.
+    void setCurrentColor(ColorSlot slot);
+    void setCurrentColorFlag(ColorSlot slot) { m_currentColorFlag = slot == ColorSlot::Two; }
+    ColorSlot currentColorFlag() const { return m_currentColorFlag ? ColorSlot::Two : ColorSlot::One; }
+
+    Swatch* swatch(ColorSlot slot) const;
+    CodeFrame* codeFrame(ColorSlot slot) const;
+    QAction* action(const char* name) const;
+    const Services& services() const { return m_services; }
+
+    // Shows one message box with the application's title and an OK button.
+    void showMessage(const core::Message& message);
+
+    // The focus goes to the target after a button was used, so a button never keeps it.
+    void focusTarget();
+    void setFocusTarget(QWidget* target) { m_focusTarget = target; }
+
+    // The form-level flags other features read and set.
+    bool refreshGuard() const { return m_refreshGuard; }
+    void setHslHold(bool hold) { m_hslHold = hold; }
+    bool startupFlag() const { return m_startupFlag; }
+    void setStartupFlag(bool on) { m_startupFlag = on; }
+    core::Hsl lastHsl() const { return m_hsl; }
+    // The text a code field held when it last took the focus; a refused entry is put back to it.
+    QString focusText() const { return m_focusText; }
+    void setFocusText(const QString& text) { m_focusText = text; }
+
+    // Places for the feature areas: the target, the magnifier and the palette.
+    QBoxLayout* targetArea() const { return m_targetArea; }
+    QBoxLayout* zoomArea() const { return m_zoomArea; }
+    QBoxLayout* paletteArea() const { return m_paletteArea; }
+
+    Swatch* picHover = nullptr;
+    Swatch* picSelected = nullptr;
+    QLabel* lblEmpty = nullptr;
+    QLabel* lblEmpty2 = nullptr;
+    CodeFrame* Frame1 = nullptr;
+    CodeFrame* Frame2 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QScrollBar* hsbRed = nullptr;
+    QScrollBar* hsbGreen = nullptr;
+    QScrollBar* hsbBlue = nullptr;
+    QLabel* lblRed = nullptr;
+    QLabel* lblGreen = nullptr;
+    QLabel* lblBlue = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdCopy2 = nullptr;
+    QPushButton* cmdInvert = nullptr;
+    QPushButton* cmdInvert2 = nullptr;
+    QPushButton* Command17 = nullptr;
+    QPushButton* Command18 = nullptr;
+
+private:
+    void buildUi();
+    void onCombo1Selected(int index);
+    void onExpandToggled();
+    void refreshColor1Fields(ColorSlot target);
+    void writeHslFields(CodeFrame* frame, core::ColorValue value);
+    void paintChannelField(CodeFrame* frame, CodeField field, int channel);
+    void colorSlideLabels(ColorSlot slot);
+
+    Services m_services;
+    QWidget* m_focusTarget = nullptr;
+    QBoxLayout* m_targetArea = nullptr;
+    QBoxLayout* m_zoomArea = nullptr;
+    QBoxLayout* m_paletteArea = nullptr;
+
+    // Refresh guard: True while a refresh writes the fields and slides, whose change handlers then stay
+    // quiet.
+    bool m_refreshGuard = false;
+    // Current-colour flag: which colour's RGB fields the apply step serves (false: Color #1).
+    bool m_currentColorFlag = false;
+    // HSL hold flag: while an HSL spin button drives the colour, the refresh leaves the HSL fields alone.
+    bool m_hslHold = false;
+    // Start-up flag: True while continueFormLoad runs; History records nothing then.
+    bool m_startupFlag = false;
+    core::Hsl m_hsl;
+    QString m_focusText;
+};
+
+} // namespace tw

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace tw::platform {
+class Clipboard;
+class Prompter;
+class SettingsStore;
+class SystemColors;
+} // namespace tw::platform
+
+namespace tw {
+
+// The operating-system services the windows use, built once by main() (or by a test with fakes) and
+// handed to the main window, which passes them on to the windows it opens.
+struct Services {
+    platform::Prompter& prompter;
+    platform::SystemColors& systemColors;
+    platform::SettingsStore& settings;
+    platform::Clipboard& clipboard;
+};
+
+} // namespace tw

@@ -1,0 +1,80 @@
+#include "mainwindow/Swatch.h"
+
+#include "platform/ColorConversion.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tw {
+
+Swatch::Swatch(QWidget* parent)
+    : QWidget(parent)
+{
+    setFixedSize(48, 48);
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Swatch::setColor(core::ColorValue color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    update();
+}
+
+QLabel* Swatch::addEmptyLabel(const QString& objectName)
+{
+    m_emptyLabel = new QLabel(tr("Empty"), this);
+    m_emptyLabel->setObjectName(objectName);
+    m_emptyLabel->setAlignment(Qt::AlignCenter);
+    m_emptyLabel->setAutoFillBackground(true);
+    m_emptyLabel->setGeometry(rect());
+    return m_emptyLabel;
+}
+
+bool Swatch::isEmptyShown() const
+{
+    return m_emptyLabel && !m_emptyLabel->isHidden();
+}
+
+QImage Swatch::image() const
+{
+    QImage picture(size(), QImage::Format_RGB32);
+    picture.fill(platform::ToQColor(m_color));
+    return picture;
+}
+
+QSize Swatch::sizeHint() const
+{
+    return { 48, 48 };
+}
+
+void Swatch::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), platform::ToQColor(m_color));
+}
+
+void Swatch::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event);
+    Q_EMIT pressed(event->button());
+}
+
+void Swatch::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    Q_EMIT doubleClicked();
+}
+
+void Swatch::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_emptyLabel)
+        m_emptyLabel->setGeometry(rect());
+}
+
+} // namespace tw

@@ -1,0 +1,56 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace tw::platform {
+
+// One key of a batch: a value to write, or nothing to delete the key.
+struct SettingsChange {
+    QString key;
+    std::optional<QString> value;
+};
+
+// The per-user settings, organised as section ("Main", "History", "HTML") and key. Values are texts:
+// booleans "True"/"False", numbers in decimal. Key names compare without regard to letter case, so
+// "cbocodes-3" and "cboCodes-3" name one value.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // A missing key, or a store that cannot be read, answers defaultValue.
+    virtual QString read(const QString& section, const QString& key, const QString& defaultValue = {}) const = 0;
+    // Applies every change of the batch as one write: all of them land, or none does. False when the
+    // write failed; the store then holds what it held before.
+    virtual bool apply(const QString& section, const QList<SettingsChange>& changes) = 0;
+    virtual bool removeSection(const QString& section) = 0;
+    virtual bool removeAll() = 0;
+
+    bool write(const QString& section, const QString& key, const QString& value)
+    {
+        return apply(section, { SettingsChange { key, value } });
+    }
+    bool removeKey(const QString& section, const QString& key)
+    {
+        return apply(section, { SettingsChange { key, std::nullopt } });
+    }
+    bool readBool(const QString& section, const QString& key, bool defaultValue) const
+    {
+        return read(section, key, defaultValue ? QStringLiteral("True") : QStringLiteral("False"))
+                   .compare(QStringLiteral("True"), Qt::CaseInsensitive)
+            == 0;
+    }
+    bool writeBool(const QString& section, const QString& key, bool value)
+    {
+        return write(section, key, value ? QStringLiteral("True") : QStringLiteral("False"));
+    }
+    // A value that is not a whole number reads as defaultValue.
+    int readInt(const QString& section, const QString& key, int defaultValue) const
+    {
+        bool ok = false;
+        const int value = read(section, key).trimmed().toInt(&ok);
+        return ok ? value : defaultValue;
+    }
+};
+
+} // namespace tw::platform

@@ -1,0 +1,74 @@
+#include "platform/qt/QtPrompter.h"
+
+#include <QMessageBox>
+
+namespace tw::platform {
+
+namespace {
+
+    QMessageBox::Icon ToQtIcon(core::MessageIcon icon)
+    {
+        switch (icon) {
+        case core::MessageIcon::None:
+            return QMessageBox::NoIcon;
+        case core::MessageIcon::Information:
+            return QMessageBox::Information;
+        case core::MessageIcon::Question:
+            return QMessageBox::Question;
+        case core::MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case core::MessageIcon::Critical:
+            return QMessageBox::Critical;
+        }
+        return QMessageBox::NoIcon;
+    }
+
+    QMessageBox::StandardButton ToQtButton(PromptAnswer answer)
+    {
+        switch (answer) {
+        case PromptAnswer::Ok:
+            return QMessageBox::Ok;
+        case PromptAnswer::Yes:
+            return QMessageBox::Yes;
+        case PromptAnswer::No:
+            return QMessageBox::No;
+        case PromptAnswer::Cancel:
+            return QMessageBox::Cancel;
+        }
+        return QMessageBox::Ok;
+    }
+
+} // namespace
+
+PromptAnswer QtPrompter::ask(QWidget* parent, const Prompt& prompt)
+{
+    QMessageBox box(ToQtIcon(prompt.icon), prompt.title, prompt.text, QMessageBox::NoButton, parent);
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (prompt.buttons) {
+    case PromptButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case PromptButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case PromptButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    box.setDefaultButton(ToQtButton(prompt.defaultButton));
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return PromptAnswer::Yes;
+    case QMessageBox::No:
+        return PromptAnswer::No;
+    case QMessageBox::Ok:
+        return PromptAnswer::Ok;
+    default:
+        // Escape or the close button: the safe answer of the box.
+        if (prompt.buttons == PromptButtons::YesNo)
+            return PromptAnswer::No;
+        return prompt.buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
+    }
+}
+
+} // namespace tw::platform

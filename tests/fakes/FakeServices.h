@@ -1,0 +1,20 @@
+#pragma once
+#include "mainwindow/Services.h"
+#include "platform/MemorySettingsStore.h"
+#include "tests/fakes/FakeClipboard.h"
+#include "tests/fakes/FakePrompter.h"
+#include "tests/fakes/FakeSystemColors.h"
+
+namespace tw::test {
+
+// One set of fakes for every service the main window takes.
+struct FakeServices {
+    FakePrompter prompter;
+    FakeSystemColors systemColors;
+    platform::MemorySettingsStore settings;
+    FakeClipboard clipboard;
+
+    Services services() { return { prompter, systemColors, settings, clipboard }; }
+};
+
+} // namespace tw::test
