@@ -2,22 +2,34 @@
 #include "mainwindow/MainWindow.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtPrompter.h"
+#include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSystemColors.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    // Command-line converter: answers on standard output and needs no display.
+
+    // --help and --version, before any window system is touched.
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintwise-color-picker"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
 
     tw::platform::QtPrompter prompter;
     tw::platform::QtSystemColors systemColors;
+    // FIXME: settings live in memory until the per-user settings file is in place.
     tw::platform::MemorySettingsStore settings;
     tw::platform::QtClipboard clipboard;
-    tw::MainWindow window({ prompter, systemColors, settings, clipboard });
+    tw::platform::QtScreen screen;
+    tw::platform::QtFileDialogs fileDialogs;
+
+    // Single instance: a second start hands its command line to the running copy and ends.
+
+    tw::MainWindow window({ prompter, systemColors, settings, clipboard, screen, fileDialogs });
     window.continueFormLoad();
     window.show();
     return QApplication::exec();

@@ -24,8 +24,8 @@ namespace tw {
 
 namespace {
 
-    // Sets a flag for the life of a scope and puts back what it held, so nested refreshes do not clear
-    // the guard of the refresh that called them.
+    // Sets a flag for the life of a scope and puts back what it held, so a refresh nested in another does
+    // not clear the guard of the refresh that called it.
     class FlagScope {
     public:
         explicit FlagScope(bool& flag)
@@ -98,6 +98,14 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setWindowTitle(QString::fromLatin1(kPlainCaption));
     BuildMainMenu(*this);
     buildUi();
+
+    // Code entry: typing, spin buttons and precision slides, copy buttons.
+
+    // History and the settings of the window.
+
+    // Screen sampling: the target, the magnifier, the mini picker.
+
+    // The palette grid, palette files and colour files.
 }
 
 MainWindow::~MainWindow() = default;
@@ -225,7 +233,11 @@ void MainWindow::buildUi()
 
 void MainWindow::continueFormLoad()
 {
-    const FlagScope startup(m_startupFlag);
+    // Colours set while starting are not recorded in the history.
+    m_startupFlag = true;
+
+    restoreSettings();
+
     if (Combo1->count() == 0) {
         Combo1->addItem(tr("Color #1"));
         Combo1->addItem(tr("Color #2"));
@@ -243,6 +255,37 @@ void MainWindow::continueFormLoad()
     GetRGBValue();
     GetHEXValue();
     applyRgbFields(ColorSlot::One);
+
+    // The file named on the command line.
+
+    blnStarted = true;
+    m_startupFlag = false;
+
+    // The magnifier view.
+}
+
+void MainWindow::restoreSettings()
+{
+    // Code entry: "check1", "notify", "high".
+
+    // Screen sampling: "newzoom", "grid", "cross", "sel".
+}
+
+void MainWindow::saveSettings()
+{
+    // Code entry: "check1", "notify", "high".
+
+    // Screen sampling: "newzoom", "grid", "cross", "sel".
+}
+
+void MainWindow::OpenHer()
+{
+    // The file of the hand-over.
+
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::GetRGBValue()

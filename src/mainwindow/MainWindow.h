@@ -34,8 +34,18 @@ public:
     explicit MainWindow(Services services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The second half of start-up: fills Combo1 and sets both colours to black.
+    // The second half of start-up, in its fixed order: restore the settings, fill Combo1, set both colours
+    // to black, open the command-line file, end the start-up phase, set up the magnifier.
     void continueFormLoad();
+    // Reads every setting the main window keeps (start-up) / writes those written at shutdown.
+    void restoreSettings();
+    void saveSettings();
+    // The hand-over from a second start: opens the file named by the setting "Cmd" and brings the window
+    // forward.
+    void OpenHer();
+    // The file path given on this start's command line (empty when none); opened during start-up.
+    void setCommandLine(const QString& path) { m_commandLine = path; }
+    QString commandLine() const { return m_commandLine; }
 
     // Refresh operations. GetRGBValue writes Color #1's channels into the fields of the current colour,
     // the slides and (unless held) the HSL fields; GetRGBValue2 refreshes every display of Color #2, hex
@@ -82,6 +92,9 @@ public:
     void focusTarget();
     void setFocusTarget(QWidget* target) { m_focusTarget = target; }
 
+    // Set near the end of start-up; the wheel zoom of a drag acts only after it.
+    bool blnStarted = false;
+
     // The form-level flags other features read and set.
     bool refreshGuard() const { return m_refreshGuard; }
     void setHslHold(bool hold) { m_hslHold = hold; }
@@ -119,6 +132,16 @@ public:
     QPushButton* Command17 = nullptr;
     QPushButton* Command18 = nullptr;
 
+    // Feature areas; each is built by the constructor and lives as long as the window.
+
+    // Code entry: typing, spin buttons and precision slides, copy buttons.
+
+    // History and the settings of the window.
+
+    // Screen sampling: the target, the magnifier, the mini picker.
+
+    // The palette grid, palette files and colour files.
+
 private:
     void buildUi();
     void onCombo1Selected(int index);
@@ -145,6 +168,7 @@ private:
     bool m_startupFlag = false;
     core::Hsl m_hsl;
     QString m_focusText;
+    QString m_commandLine;
 };
 
 } // namespace tw

@@ -2,7 +2,9 @@
 
 namespace tw::platform {
 class Clipboard;
+class FileDialogs;
 class Prompter;
+class Screen;
 class SettingsStore;
 class SystemColors;
 } // namespace tw::platform
@@ -16,6 +18,8 @@ struct Services {
     platform::SystemColors& systemColors;
     platform::SettingsStore& settings;
     platform::Clipboard& clipboard;
+    platform::Screen& screen;
+    platform::FileDialogs& fileDialogs;
 };
 
 } // namespace tw

@@ -2,7 +2,9 @@
 #include "mainwindow/Services.h"
 #include "platform/MemorySettingsStore.h"
 #include "tests/fakes/FakeClipboard.h"
+#include "tests/fakes/FakeFileDialogs.h"
 #include "tests/fakes/FakePrompter.h"
+#include "tests/fakes/FakeScreen.h"
 #include "tests/fakes/FakeSystemColors.h"
 
 namespace tw::test {
@@ -13,8 +15,10 @@ struct FakeServices {
     FakeSystemColors systemColors;
     platform::MemorySettingsStore settings;
     FakeClipboard clipboard;
+    FakeScreen screen;
+    FakeFileDialogs fileDialogs;
 
-    Services services() { return { prompter, systemColors, settings, clipboard }; }
+    Services services() { return { prompter, systemColors, settings, clipboard, screen, fileDialogs }; }
 };
 
 } // namespace tw::test

@@ -1,0 +1,23 @@
+#pragma once
+#include "platform/Screen.h"
+
+namespace tw::test {
+
+// A screen the test paints: the snapshot is `image` (nothing while it is null), the cursor is `cursor`.
+class FakeScreen : public platform::Screen {
+public:
+    std::optional<QImage> grabPrimaryScreen() override
+    {
+        ++grabs;
+        if (image.isNull())
+            return std::nullopt;
+        return image;
+    }
+    QPoint cursorPosition() const override { return cursor; }
+
+    QImage image;
+    QPoint cursor;
+    int grabs = 0;
+};
+
+} // namespace tw::test
