@@ -30,6 +30,8 @@ int main(int argc, char* argv[])
     // Single instance: a second start hands its command line to the running copy and ends.
 
     tw::MainWindow window({ prompter, systemColors, settings, clipboard, screen, fileDialogs });
+    // FIXME: stands in for the command-line parsing: the first argument Qt left is the file to open.
+    window.setCommandLine(QApplication::arguments().value(1));
     window.continueFormLoad();
     window.show();
     return QApplication::exec();

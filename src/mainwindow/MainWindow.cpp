@@ -2,10 +2,14 @@
 
 #include "core/CodeChecks.h"
 #include "core/Notations.h"
+#include "integration/ColorFiles.h"
 #include "mainwindow/MainMenu.h"
 #include "mainwindow/Swatch.h"
+#include "palette/PaletteFiles.h"
+#include "palette/PaletteGrid.h"
 #include "platform/ColorConversion.h"
 #include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
 #include "platform/SystemColors.h"
 
 #include <QAction>
@@ -106,6 +110,11 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     // Screen sampling: the target, the magnifier, the mini picker.
 
     // The palette grid, palette files and colour files.
+    fraPal = new PaletteGrid(*this);
+    m_paletteArea->addWidget(fraPal);
+    paletteFiles = new PaletteFiles(*this, *fraPal);
+    colorFiles = new ColorFiles(*this, *fraPal);
+    fraPal->setNewPaletteCommand([this] { paletteFiles->newPalette(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -257,6 +266,8 @@ void MainWindow::continueFormLoad()
     applyRgbFields(ColorSlot::One);
 
     // The file named on the command line.
+    if (!m_commandLine.isEmpty())
+        colorFiles->openCommandLineFile(m_commandLine);
 
     blnStarted = true;
     m_startupFlag = false;
@@ -280,12 +291,23 @@ void MainWindow::saveSettings()
 
 void MainWindow::OpenHer()
 {
-    // The file of the hand-over.
+    // The file of the hand-over. A file that cannot be read leaves the window where it is.
+    if (!colorFiles->openHandedOverFile())
+        return;
 
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
     activateWindow();
+}
+
+void MainWindow::setCurrentFileName(const QString& name)
+{
+    m_currentFileName = name;
+    const QString caption
+        = name.isEmpty() ? QString::fromLatin1(kPlainCaption) : QStringLiteral("Tintwise Color Picker - ") + name;
+    setWindowTitle(caption);
+    m_services.settings.write(QStringLiteral("Main"), QStringLiteral("Cap"), caption);
 }
 
 void MainWindow::GetRGBValue()
@@ -401,6 +423,7 @@ void MainWindow::History(int which)
 {
     if (m_startupFlag)
         return;
+    Q_EMIT historyRecorded(which);
     // FIXME: the history store is not wired in yet; recording starts once it is.
     (void)which;
 }

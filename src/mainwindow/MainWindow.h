@@ -19,6 +19,9 @@ class QScrollBar;
 
 namespace tw {
 
+class ColorFiles;
+class PaletteFiles;
+class PaletteGrid;
 class Swatch;
 
 inline constexpr const char* kAppTitle = "Tintwise Color Picker";
@@ -141,6 +144,18 @@ public:
     // Screen sampling: the target, the magnifier, the mini picker.
 
     // The palette grid, palette files and colour files.
+    PaletteGrid* fraPal = nullptr;
+    PaletteFiles* paletteFiles = nullptr;
+    ColorFiles* colorFiles = nullptr;
+    // The bare name of the palette or colour file last opened or saved; empty after a new or default palette.
+    QString currentFileName() const { return m_currentFileName; }
+    // Sets the name and the caption that shows it ("Tintwise Color Picker - " + name, or the plain caption
+    // when the name is empty) and stores the caption as "Cap", by which a second start finds this window.
+    void setCurrentFileName(const QString& name);
+
+Q_SIGNALS:
+    // History was asked to record a colour outside start-up (1: Color #1, 2: Color #2).
+    void historyRecorded(int which);
 
 private:
     void buildUi();
@@ -169,6 +184,7 @@ private:
     core::Hsl m_hsl;
     QString m_focusText;
     QString m_commandLine;
+    QString m_currentFileName;
 };
 
 } // namespace tw
