@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Starts the real program with a palette file, then with a colour file, on its command line and checks what
+# the screen shows: the 40 colours in the grid in their order, the colour in the Color #1 swatch, and the
+# caption naming the file.
+set -euo pipefail
+program=$1
+home=$(mktemp -d)
+export XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+pid=
+trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$home"' EXIT
+
+# The file text encoding with key 20 and "a" after every number: the reversed text, each character's code
+# minus 20, 21, 22 ...
+encode() {
+    local plain=$1 out="20a" key=20 i code
+    for ((i = ${#plain} - 1; i >= 0; i--)); do
+        code=$(printf '%d' "'${plain:i:1}")
+        out+="$((code - key))a"
+        key=$((key + 1))
+    done
+    printf '%s\r\n' "$out"
+}
+
+hex() { printf '%02X%02X%02X' "$1" "$2" "$3"; }
+
+# Starts the program with a file and waits for the caption that names it.
+start_with() {
+    "$program" "$1" &
+    pid=$!
+    for _ in $(seq 1 100); do
+        if xdotool search --name "^Tintwise Color Picker - $(basename "$1")\$" >/dev/null 2>&1; then
+            sleep 0.5
+            import -window root "$home/shot.png"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "no window titled 'Tintwise Color Picker - $(basename "$1")' appeared" >&2
+    exit 1
+}
+
+stop() {
+    kill $pid
+    wait $pid 2>/dev/null || true
+    pid=
+}
+
+# A palette whose 40 colours all differ: box i is R 10+6i, G 200-4i, B 50+3i.
+plain=Pal
+for i in $(seq 0 39); do
+    plain+=" $(((10 + 6 * i) + (200 - 4 * i) * 256 + (50 + 3 * i) * 65536))"
+done
+encode "$plain" >"$home/forty.tcpp"
+start_with "$home/forty.tcpp"
+first=$(convert "$home/shot.png" txt:- | grep -m1 "#$(hex 10 200 50)" | cut -d: -f1) || true
+if [ -z "$first" ]; then
+    echo "box 0 of the palette is not on the screen" >&2
+    exit 1
+fi
+x0=${first%,*}
+y0=${first#*,}
+# Box i stands in column i / 5 and row i % 5, 24 and 20 pixels apart; look well inside each box.
+format=
+for i in $(seq 0 39); do
+    format+="%[hex:p{$((x0 + 24 * (i / 5) + 6)),$((y0 + 20 * (i % 5) + 6))}] "
+done
+read -r -a seen <<<"$(convert "$home/shot.png" -format "$format" info:)"
+for i in $(seq 0 39); do
+    expected=$(hex $((10 + 6 * i)) $((200 - 4 * i)) $((50 + 3 * i)))
+    if [ "${seen[i]:0:6}" != "$expected" ]; then
+        echo "box $i shows ${seen[i]}, expected $expected" >&2
+        exit 1
+    fi
+done
+echo "palette file shown in the grid"
+stop
+
+# A colour file saved from Color #1: R 18, G 52, B 86.
+encode "1$((18 + 52 * 256 + 86 * 65536))" >"$home/one.tcpc"
+start_with "$home/one.tcpc"
+pixels=$(convert "$home/shot.png" -fill black +opaque "#123456" -fill white -opaque "#123456" -format "%[fx:round(mean*w*h)]" info:)
+if [ "$pixels" -lt 1500 ]; then
+    echo "the colour of the file covers $pixels pixels, not a swatch" >&2
+    exit 1
+fi
+echo "colour file shown as Color #1"
+stop

@@ -1,0 +1,283 @@
+#include "integration/ColorFiles.h"
+#include "core/FileText.h"
+#include "core/PaletteText.h"
+#include "palette/PaletteGrid.h"
+#include "tests/gui/MainWindowFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tw;
+using tw::test::FakeServices;
+using tw::test::MainWindowFixture;
+
+namespace {
+
+const QString kCorrupt = QStringLiteral("Cannot read file due to possible data corruption.");
+constexpr core::ColorValue kOrange = 33023; // 255, 128, 0
+
+QString WriteEncoded(const QTemporaryDir& folder, const QString& name, const std::string& plain)
+{
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QByteArray::fromStdString(core::EncodeFileText(plain, core::SystemUnitRandom()) + "\r\n"));
+    return path;
+}
+
+std::string PlainOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return core::DecodeFileText(file.readAll().trimmed().toStdString());
+}
+
+QString Cap(FakeServices& fakes)
+{
+    return fakes.settings.read(QStringLiteral("Main"), QStringLiteral("Cap"));
+}
+
+// A window that starts the way the program starts it, with a file on its command line.
+struct StartedWith {
+    FakeServices fakes;
+    MainWindow window { fakes.services() };
+    QSignalSpy history { &window, &MainWindow::historyRecorded };
+
+    explicit StartedWith(const QString& path)
+    {
+        window.setCommandLine(path);
+        window.continueFormLoad();
+        window.show();
+    }
+};
+
+} // namespace
+
+class ColorFilesTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void aColourSavedFromEitherOpensAsEither()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("orange.tcpc"));
+        MainWindowFixture f;
+        f->setColor(QString::number(kOrange), true);
+        f.fakes.fileDialogs.answers = { path };
+        f->action("mnuSave2")->trigger();
+        QCOMPARE(PlainOf(path), std::string("233023"));
+        QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker - orange.tcpc"));
+        QCOMPARE(Cap(f.fakes), QStringLiteral("Tintwise Color Picker - orange.tcpc"));
+        const auto save = f.fakes.fileDialogs.requests.last();
+        QCOMPARE(save.title, QStringLiteral("Save Color #2"));
+        QCOMPARE(save.filterDescription, QStringLiteral("Tintwise Color Picker Color (*.tcpc)"));
+        QCOMPARE(save.pattern, QStringLiteral("*.tcpc"));
+
+        MainWindowFixture other;
+        other->setColor(QString::number(core::kWhite), true);
+        QSignalSpy history(&other.window, &MainWindow::historyRecorded);
+        other.fakes.fileDialogs.answers = { path };
+        other->action("mnuOpen1")->trigger();
+        QCOMPARE(other.fakes.fileDialogs.requests.last().title, QStringLiteral("Open Color as Color #1"));
+        QCOMPARE(other->color(ColorSlot::One), kOrange);
+        QCOMPARE(other.text(ColorSlot::One, CodeField::Html), QStringLiteral("#FF8000"));
+        QCOMPARE(other.text(ColorSlot::One, CodeField::Hue), QStringLiteral("20"));
+        QCOMPARE(other->color(ColorSlot::Two), core::kWhite);
+        QCOMPARE(other->Combo1->currentIndex(), 0);
+        QCOMPARE(history.size(), 1);
+        QCOMPARE(history[0][0].toInt(), 1);
+        QCOMPARE(other->windowTitle(), QStringLiteral("Tintwise Color Picker - orange.tcpc"));
+        QCOMPARE(other->fraPal->palette(), core::DefaultPalette());
+
+        other.fakes.fileDialogs.answers = { path };
+        other->action("mnuOpen2")->trigger();
+        QCOMPARE(other.fakes.fileDialogs.requests.last().title, QStringLiteral("Open Color as Color #2"));
+        QCOMPARE(other->color(ColorSlot::Two), kOrange);
+        QCOMPARE(other.text(ColorSlot::Two, CodeField::Vb), QStringLiteral("&H80FF&"));
+        QCOMPARE(history.size(), 2);
+        QCOMPARE(history[1][0].toInt(), 2);
+        QVERIFY(other.fakes.prompter.prompts.isEmpty());
+    }
+
+    void whiteSavedAsColour1()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("white.tcpc"));
+        MainWindowFixture f;
+        f->setColor(QString::number(core::kWhite), false);
+        f.fakes.fileDialogs.answers = { path };
+        f->action("mnuSave1")->trigger();
+        QCOMPARE(PlainOf(path), std::string("116777215"));
+        f->setColor(QStringLiteral("0"), false);
+        f.fakes.fileDialogs.answers = { path };
+        f->action("mnuOpen1")->trigger();
+        QCOMPARE(f.text(ColorSlot::One, CodeField::Red), QStringLiteral("255"));
+        QCOMPARE(f.text(ColorSlot::One, CodeField::Green), QStringLiteral("255"));
+        QCOMPARE(f.text(ColorSlot::One, CodeField::Blue), QStringLiteral("255"));
+    }
+
+    void filesThatAreNoColourAreRefused_data()
+    {
+        QTest::addColumn<QString>("plain"); // empty: no file at all
+        QTest::newRow("palette") << QString::fromStdString(core::BuildPaletteText(core::DefaultPalette()));
+        QTest::newRow("digit 3") << "3255";
+        QTest::newRow("digit without a number") << "1";
+        QTest::newRow("digit and text") << "1abc";
+        QTest::newRow("out of range") << "116777216";
+        QTest::newRow("missing file") << QString();
+    }
+    void filesThatAreNoColourAreRefused()
+    {
+        QFETCH(QString, plain);
+        QTemporaryDir folder;
+        const QString path = plain.isEmpty() ? folder.filePath(QStringLiteral("none.tcpc"))
+                                             : WriteEncoded(folder, QStringLiteral("bad.tcpc"), plain.toStdString());
+        MainWindowFixture f;
+        f->setColor(QString::number(kOrange), false);
+        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
+        f.fakes.fileDialogs.answers = { path };
+        f->action("mnuOpen1")->trigger();
+        QCOMPARE(f.fakes.prompter.texts(), QStringList { "This is not a valid Color file and it cannot be read" });
+        QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Exclamation);
+        QCOMPARE(f->color(ColorSlot::One), kOrange);
+        QCOMPARE(f->fraPal->palette(), core::DefaultPalette());
+        QCOMPARE(history.size(), 0);
+        QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker "));
+    }
+
+    void saveOffersOnlyAColourNameAndThePaletteSaveThenNone()
+    {
+        QTemporaryDir folder;
+        MainWindowFixture f;
+        f->setCurrentFileName(QStringLiteral("set.tcpp"));
+        f->action("mnuSave1")->trigger();
+        QCOMPARE(f.fakes.fileDialogs.requests.last().defaultName, QString());
+        f.fakes.fileDialogs.answers = { folder.filePath(QStringLiteral("One.TCPC")) };
+        f->action("mnuSave1")->trigger();
+        f->action("mnuSave2")->trigger();
+        QCOMPARE(f.fakes.fileDialogs.requests.last().defaultName, QStringLiteral("One.TCPC"));
+        f->action("mnuPS")->trigger();
+        QCOMPARE(f.fakes.fileDialogs.requests.last().defaultName, QString());
+    }
+
+    void aFailedColourSaveSaysSo()
+    {
+        QTemporaryDir folder;
+        MainWindowFixture f;
+        f.fakes.fileDialogs.answers = { folder.filePath(QStringLiteral("missing/x.tcpc")) };
+        f->action("mnuSave1")->trigger();
+        QCOMPARE(f.fakes.prompter.prompts.size(), 1);
+        QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Critical);
+        QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker "));
+        QVERIFY(f->currentFileName().isEmpty());
+    }
+
+    void commandLineOpensEitherKindWithoutHistory_data()
+    {
+        QTest::addColumn<QString>("plain");
+        QTest::newRow("colour 1") << "133023";
+        QTest::newRow("colour 2") << "233023";
+        QTest::newRow("palette") << QString::fromStdString(core::BuildPaletteText(core::EmptyPalette()));
+    }
+    void commandLineOpensEitherKindWithoutHistory()
+    {
+        QFETCH(QString, plain);
+        QTemporaryDir folder;
+        const QString path = WriteEncoded(folder, QStringLiteral("given.tcpx"), plain.toStdString());
+        StartedWith start(path);
+        QVERIFY(start.fakes.prompter.prompts.isEmpty());
+        QCOMPARE(start.history.size(), 0);
+        QCOMPARE(start.window.windowTitle(), QStringLiteral("Tintwise Color Picker - given.tcpx"));
+        QCOMPARE(Cap(start.fakes), QStringLiteral("Tintwise Color Picker - given.tcpx"));
+        const bool palette = plain.startsWith(QStringLiteral("Pal"));
+        const bool two = plain.startsWith(QLatin1Char('2'));
+        QCOMPARE(start.window.fraPal->palette(), palette ? core::EmptyPalette() : core::DefaultPalette());
+        QCOMPARE(start.window.color(ColorSlot::One), !palette && !two ? kOrange : 0);
+        QCOMPARE(start.window.color(ColorSlot::Two), two ? kOrange : 0);
+        QCOMPARE(start.window.codeFrame(two ? ColorSlot::Two : ColorSlot::One)->field(CodeField::Html)->text(),
+            palette ? QStringLiteral("#000000") : QStringLiteral("#FF8000"));
+        QVERIFY(start.window.lblEmpty->isHidden());
+        QVERIFY(start.window.lblEmpty2->isHidden());
+        // After start-up the history records again.
+        start.window.setColor(QStringLiteral("255"), false);
+        QCOMPARE(start.history.size(), 1);
+    }
+
+    void commandLineRefusesWhatItCannotRead_data()
+    {
+        QTest::addColumn<QString>("plain"); // empty: the path names no file
+        QTest::newRow("unknown text") << "hello";
+        QTest::newRow("short palette") << "Pal 1 2 3";
+        QTest::newRow("colour digit without number") << "2x";
+        QTest::newRow("no file") << QString();
+    }
+    void commandLineRefusesWhatItCannotRead()
+    {
+        QFETCH(QString, plain);
+        QTemporaryDir folder;
+        const QString path = plain.isEmpty() ? folder.filePath(QStringLiteral("gone.tcpc"))
+                                             : WriteEncoded(folder, QStringLiteral("bad.tcpc"), plain.toStdString());
+        StartedWith start(path);
+        QCOMPARE(start.fakes.prompter.texts(), QStringList { kCorrupt });
+        QCOMPARE(start.fakes.prompter.prompts[0].icon, core::MessageIcon::Critical);
+        QCOMPARE(start.window.windowTitle(), QStringLiteral("Tintwise Color Picker "));
+        QCOMPARE(start.window.fraPal->palette(), core::DefaultPalette());
+        QCOMPARE(start.window.color(ColorSlot::One), 0);
+        QCOMPARE(start.window.color(ColorSlot::Two), 0);
+        QVERIFY(Cap(start.fakes).isEmpty());
+    }
+
+    void commandLineTakesARelativePathFromTheCurrentFolder()
+    {
+        QTemporaryDir folder;
+        WriteEncoded(folder, QStringLiteral("here.tcpc"), "133023");
+        const QString saved = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        StartedWith start(QStringLiteral("here.tcpc"));
+        QDir::setCurrent(saved);
+        QCOMPARE(start.window.color(ColorSlot::One), kOrange);
+        QCOMPARE(start.window.windowTitle(), QStringLiteral("Tintwise Color Picker - here.tcpc"));
+    }
+
+    void handOverOpensTheFileNamedByCmd_data()
+    {
+        QTest::addColumn<QString>("command"); // "good" and "bad" stand for the paths of such colour files
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("colour file") << "good" << true << false;
+        QTest::newRow("unreadable file") << "bad" << false << true;
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("two characters") << "ab" << false << false;
+    }
+    void handOverOpensTheFileNamedByCmd()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, opened);
+        QFETCH(bool, refused);
+        QTemporaryDir folder;
+        const QString good = WriteEncoded(folder, QStringLiteral("handed.tcpc"), "233023");
+        const QString bad = WriteEncoded(folder, QStringLiteral("bad.tcpc"), "nonsense");
+        MainWindowFixture f;
+        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
+        const QString path = command == QStringLiteral("good") ? good
+            : command == QStringLiteral("bad")                 ? bad
+                                                               : command;
+        f.fakes.settings.write(QStringLiteral("Main"), QStringLiteral("Cmd"), path);
+        f->OpenHer();
+        QCOMPARE(f->color(ColorSlot::Two), opened ? kOrange : 0);
+        QCOMPARE(f->windowTitle(),
+            opened ? QStringLiteral("Tintwise Color Picker - handed.tcpc") : QStringLiteral("Tintwise Color Picker "));
+        QCOMPARE(f.fakes.prompter.texts(), refused ? QStringList { kCorrupt } : QStringList {});
+        QCOMPARE(history.size(), 0);
+        QVERIFY(f->isVisible());
+    }
+};
+
+QTEST_MAIN(ColorFilesTest)
+#include "ColorFilesTest.moc"
