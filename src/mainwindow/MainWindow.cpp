@@ -7,6 +7,7 @@
 #include "platform/ColorConversion.h"
 #include "platform/Prompter.h"
 #include "platform/SystemColors.h"
+#include "sampling/ScreenSampler.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -104,6 +105,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     // History and the settings of the window.
 
     // Screen sampling: the target, the magnifier, the mini picker.
+    sampler = new ScreenSampler(*this);
 
     // The palette grid, palette files and colour files.
 }
@@ -262,6 +264,7 @@ void MainWindow::continueFormLoad()
     m_startupFlag = false;
 
     // The magnifier view.
+    sampler->setUpMagnifier();
 }
 
 void MainWindow::restoreSettings()
@@ -269,6 +272,7 @@ void MainWindow::restoreSettings()
     // Code entry: "check1", "notify", "high".
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
+    sampler->restoreSettings();
 }
 
 void MainWindow::saveSettings()
@@ -276,6 +280,7 @@ void MainWindow::saveSettings()
     // Code entry: "check1", "notify", "high".
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
+    sampler->saveSettings();
 }
 
 void MainWindow::OpenHer()
@@ -401,6 +406,7 @@ void MainWindow::History(int which)
 {
     if (m_startupFlag)
         return;
+    Q_EMIT historyRecorded(which);
     // FIXME: the history store is not wired in yet; recording starts once it is.
     (void)which;
 }

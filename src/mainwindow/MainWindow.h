@@ -19,6 +19,7 @@ class QScrollBar;
 
 namespace tw {
 
+class ScreenSampler;
 class Swatch;
 
 inline constexpr const char* kAppTitle = "Tintwise Color Picker";
@@ -139,8 +140,13 @@ public:
     // History and the settings of the window.
 
     // Screen sampling: the target, the magnifier, the mini picker.
+    ScreenSampler* sampler = nullptr;
 
     // The palette grid, palette files and colour files.
+
+Q_SIGNALS:
+    // History was asked to record a colour (1: Color #1, else Color #2) outside start-up.
+    void historyRecorded(int which);
 
 private:
     void buildUi();

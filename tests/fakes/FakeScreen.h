@@ -3,7 +3,9 @@
 
 namespace tw::test {
 
-// A screen the test paints: the snapshot is `image` (nothing while it is null), the cursor is `cursor`.
+// A screen the test paints: the snapshot is `image` (nothing while it is null). The pointer is wherever
+// the test puts `cursor`, in device pixels; positions that mouse events report are ignored, so a test can
+// sample any pixel without moving a real mouse there.
 class FakeScreen : public platform::Screen {
 public:
     std::optional<QImage> grabPrimaryScreen() override
@@ -14,6 +16,7 @@ public:
         return image;
     }
     QPoint cursorPosition() const override { return cursor; }
+    QPoint devicePosition(QPointF) const override { return cursor; }
 
     QImage image;
     QPoint cursor;

@@ -8,6 +8,7 @@ class QtScreen : public Screen {
 public:
     std::optional<QImage> grabPrimaryScreen() override;
     QPoint cursorPosition() const override;
+    QPoint devicePosition(QPointF globalPosition) const override;
 };
 
 } // namespace tw::platform
