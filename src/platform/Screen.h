@@ -16,16 +16,13 @@ public:
     // A picture of the whole primary screen, or nothing when the screen cannot be read (no X11 access,
     // for example in a Wayland session): a failed grab is never handed out as a black picture.
     virtual std::optional<QImage> grabPrimaryScreen() = 0;
-    // The cursor now.
+    // The pointer now, counted from the primary screen's top-left corner; on a scaled screen every device
+    // pixel can be reached, not only every second one.
     virtual QPoint cursorPosition() const = 0;
-    // A position as a mouse event reports it (global, in the toolkit's scaled pixels). Events carry the
-    // position with fractions, so on a scaled screen every device pixel can be reached, not only every
-    // second one.
-    virtual QPoint devicePosition(QPointF globalPosition) const = 0;
 };
 
-// The device pixel of a scaled global position on a screen whose top-left corner is screenOrigin (scaled
-// pixels) and whose device pixels are ratio times smaller, counted from that corner.
+// The device pixel of a global position in the toolkit's scaled pixels, on a screen whose top-left corner
+// is screenOrigin (scaled pixels) and whose device pixels are ratio times smaller, counted from that corner.
 inline QPoint DevicePixelOf(QPointF globalPosition, QPointF screenOrigin, qreal ratio)
 {
     const QPointF device = (globalPosition - screenOrigin) * ratio;

@@ -82,9 +82,8 @@ MiniPicker::MiniPicker(MainWindow& window)
     layout->addLayout(buttons, 2, 0, 1, 2);
 
     connect(Picture1, &TargetPicture::pressed, this, &MiniPicker::Picture1_MouseDown);
-    connect(Picture1, &TargetPicture::moved, this, [this](Qt::MouseButtons, QPointF globalPosition) {
-        Picture1_MouseMove(m_window.services().screen.devicePosition(globalPosition));
-    });
+    connect(Picture1, &TargetPicture::moved, this,
+        [this](Qt::MouseButtons) { Picture1_MouseMove(m_window.services().screen.cursorPosition()); });
     connect(Picture1, &TargetPicture::released, this, &MiniPicker::Picture1_MouseUp);
     connect(
         picZoom, &ZoomView::pressed, this, [this](Qt::MouseButton, QPoint viewPixel) { picZoom_MouseDown(viewPixel); });

@@ -68,9 +68,8 @@ ScreenSampler::ScreenSampler(MainWindow& window)
     window.zoomArea()->addWidget(cmdMini);
 
     connect(Picture1, &TargetPicture::pressed, this, &ScreenSampler::Picture1_MouseDown);
-    connect(Picture1, &TargetPicture::moved, this, [this](Qt::MouseButtons buttons, QPointF globalPosition) {
-        Picture1_MouseMove(buttons, m_window.services().screen.devicePosition(globalPosition));
-    });
+    connect(Picture1, &TargetPicture::moved, this,
+        [this](Qt::MouseButtons buttons) { Picture1_MouseMove(buttons, m_window.services().screen.cursorPosition()); });
     connect(Picture1, &TargetPicture::released, this, &ScreenSampler::Picture1_MouseUp);
 
     connect(fraZoom->vsbZoomY, &QScrollBar::valueChanged, this, &ScreenSampler::RenderZoom);
@@ -131,6 +130,7 @@ void ScreenSampler::Picture1_MouseDown(Qt::MouseButton button)
     }
 
     blnDragging = true;
+    m_pressedButton = button;
     blnTargetColor2 = button == Qt::RightButton;
     m_window.setCurrentColor(blnTargetColor2 ? ColorSlot::Two : ColorSlot::One);
     if (button == Qt::LeftButton || button == Qt::RightButton) {
@@ -151,6 +151,12 @@ void ScreenSampler::Picture1_MouseDown(Qt::MouseButton button)
 
 void ScreenSampler::Picture1_MouseMove(Qt::MouseButtons buttons, QPoint devicePixel)
 {
+    if (blnDragging && buttons == Qt::NoButton) {
+        // Every button is up but no release came (another program took the mouse away): the drag ends as
+        // the release of its button would have ended it, so the pointer never stays a target.
+        blnIgnoreUp = false;
+        Picture1_MouseUp(blnTargetColor2 ? Qt::RightButton : m_pressedButton);
+    }
     if (blnDragging) {
         // Both scroll bars take the new point, then the view is drawn once for it.
         const QPoint last(fraZoom->hsbZoomX->value(), fraZoom->vsbZoomY->value());

@@ -88,6 +88,8 @@ private:
 
     MainWindow& m_window;
     QPointer<MiniPicker> m_mini;
+    // The button whose press started the drag.
+    Qt::MouseButton m_pressedButton = Qt::NoButton;
     // The target pointer of a left or right drag; the pointer comes back when it is reset.
     std::optional<OverrideCursor> m_dragPointer;
     // Wheel steps act only between a left or right press and its release.

@@ -52,7 +52,7 @@ void TargetPicture::mousePressEvent(QMouseEvent* event)
 
 void TargetPicture::mouseMoveEvent(QMouseEvent* event)
 {
-    Q_EMIT moved(event->buttons(), event->globalPosition());
+    Q_EMIT moved(event->buttons());
 }
 
 void TargetPicture::mouseReleaseEvent(QMouseEvent* event)

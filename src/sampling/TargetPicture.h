@@ -19,8 +19,8 @@ public:
 
 Q_SIGNALS:
     void pressed(Qt::MouseButton button);
-    // buttons: every button held; globalPosition: where the pointer is, as the event reports it.
-    void moved(Qt::MouseButtons buttons, QPointF globalPosition);
+    // buttons: every button held.
+    void moved(Qt::MouseButtons buttons);
     void released(Qt::MouseButton button);
 
 protected:

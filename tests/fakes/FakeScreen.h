@@ -3,9 +3,8 @@
 
 namespace tw::test {
 
-// A screen the test paints: the snapshot is `image` (nothing while it is null). The pointer is wherever
-// the test puts `cursor`, in device pixels; positions that mouse events report are ignored, so a test can
-// sample any pixel without moving a real mouse there.
+// A screen the test paints: the snapshot is `image` (nothing while it is null), the pointer is `cursor`
+// (device pixels), wherever mouse events say it is.
 class FakeScreen : public platform::Screen {
 public:
     std::optional<QImage> grabPrimaryScreen() override
@@ -16,7 +15,6 @@ public:
         return image;
     }
     QPoint cursorPosition() const override { return cursor; }
-    QPoint devicePosition(QPointF) const override { return cursor; }
 
     QImage image;
     QPoint cursor;

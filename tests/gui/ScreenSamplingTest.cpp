@@ -185,6 +185,18 @@ private Q_SLOTS:
         QVERIFY(t.recorded().isEmpty());
     }
 
+    void aLostReleaseEndsTheDragAtTheNextMove()
+    {
+        Sampling t;
+        Press(t.target(), Qt::LeftButton);
+        t.moveTo({ 30, 40 }, Qt::LeftButton);
+        t.moveTo({ 31, 41 }, Qt::NoButton);
+        QVERIFY(!t.s->blnDragging);
+        QVERIFY(!PointerOverridden());
+        QCOMPARE(t.recorded(), QList<int> { 1 });
+        QCOMPARE(t.f->color(ColorSlot::One), t.pixel({ 30, 40 }));
+    }
+
     void pressAndReleaseWithoutMovingKeepsTheColourButRecordsIt()
     {
         Sampling t;

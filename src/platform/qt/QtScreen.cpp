@@ -5,18 +5,56 @@
 #include <QPixmap>
 #include <QScreen>
 
+#ifdef TW_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
+
 namespace tw::platform {
 
 namespace {
+
+    bool OnX11()
+    {
+        return QGuiApplication::platformName() == QLatin1String("xcb");
+    }
 
     // An X11 client in a Wayland session (Xwayland) reads only the X windows of the desktop; everything
     // else comes back black, which must not be taken for the screen's colours.
     bool ScreenReadable()
     {
-        if (QGuiApplication::platformName() == QLatin1String("xcb") && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-            return false;
-        return true;
+        return !(OnX11() && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
     }
+
+#ifdef TW_HAVE_XCB
+    // The pointer on the X server's root window, in device pixels.
+    std::optional<QPoint> X11Pointer()
+    {
+        if (!OnX11())
+            return std::nullopt;
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+        if (!connection)
+            return std::nullopt;
+        const xcb_screen_t* root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        if (!root)
+            return std::nullopt;
+        xcb_query_pointer_reply_t* reply
+            = xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root->root), nullptr);
+        if (!reply)
+            return std::nullopt;
+        const QPoint position(reply->root_x, reply->root_y);
+        std::free(reply);
+        return position;
+    }
+#else
+    std::optional<QPoint> X11Pointer()
+    {
+        return std::nullopt;
+    }
+#endif
 
 } // namespace
 
@@ -38,15 +76,14 @@ std::optional<QImage> QtScreen::grabPrimaryScreen()
 
 QPoint QtScreen::cursorPosition() const
 {
-    return devicePosition(QCursor::pos());
-}
-
-QPoint QtScreen::devicePosition(QPointF globalPosition) const
-{
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return globalPosition.toPoint();
-    return DevicePixelOf(globalPosition, screen->geometry().topLeft(), screen->devicePixelRatio());
+        return QCursor::pos();
+    // A screen's top-left corner is the same in scaled and in device pixels; only its size is scaled.
+    const QPoint origin = screen->geometry().topLeft();
+    if (const std::optional<QPoint> pointer = X11Pointer())
+        return *pointer - origin;
+    return DevicePixelOf(QCursor::pos(), origin, screen->devicePixelRatio());
 }
 
 } // namespace tw::platform
