@@ -38,7 +38,7 @@ namespace {
 } // namespace
 
 MiniPicker::MiniPicker(MainWindow& window)
-    : QWidget(&window, Qt::Window | Qt::WindowStaysOnTopHint)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint)
     , m_window(window)
 {
     setObjectName(QStringLiteral("frmMini"));

@@ -21,7 +21,9 @@ class ZoomView;
 // frmMini, "Mini Color Picker": a small always-on-top window that stands in for the main window while the
 // user picks one colour. Its target samples the screen into picColor through a fixed 450 % view; "Done"
 // hands the colour to the main window as Color #1 or Color #2 (the button of the last drag decides). The
-// main window is shown again however the mini picker closes; the window deletes itself when closed.
+// main window is shown again however the mini picker closes; the window deletes itself when closed. It has
+// no parent window: while the main window is hidden it is the program's only window, with its own entry in
+// the task bar, so that minimising it never loses it.
 class MiniPicker : public QWidget {
     Q_OBJECT
 public:

@@ -86,7 +86,11 @@ ScreenSampler::ScreenSampler(MainWindow& window)
     window.installEventFilter(this);
 }
 
-ScreenSampler::~ScreenSampler() = default;
+ScreenSampler::~ScreenSampler()
+{
+    // The mini picker is a window of its own; it goes with the main window.
+    delete m_mini;
+}
 
 void ScreenSampler::restoreSettings()
 {

@@ -31,7 +31,7 @@ struct Mini {
     {
         f.fakes.screen.image = screen;
         f.window.findChild<QPushButton*>(QStringLiteral("cmdMini"))->click();
-        mini = f.window.findChild<MiniPicker*>(QStringLiteral("frmMini"));
+        mini = f.window.sampler->miniPicker();
     }
     void drag(Qt::MouseButton button, QPoint to)
     {
@@ -58,6 +58,8 @@ private Q_SLOTS:
         Mini t;
         QVERIFY(t.mini);
         QVERIFY(t.mini->isVisible());
+        QVERIFY(t.mini->isWindow());
+        QVERIFY(!t.mini->parentWidget());
         QVERIFY(!t.f->isVisible());
         QCOMPARE(t.mini->windowTitle(), QStringLiteral("Mini Color Picker"));
         QVERIFY(t.mini->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -68,6 +70,19 @@ private Q_SLOTS:
             { "Picture1", "picZoom", "picColor", "lblRGB", "chkTop", "cmdMin", "cmdCopy", "cmdDone" })
             QVERIFY2(t.mini->findChild<QWidget*>(QString::fromLatin1(name)), name);
         QCOMPARE(t.mini->cmdDone->text(), QStringLiteral("&Done"));
+    }
+
+    void goesWithTheMainWindow()
+    {
+        QPointer<MiniPicker> mini;
+        {
+            Mini t;
+            mini = t.mini;
+            Press(mini->Picture1, Qt::LeftButton);
+            QVERIFY(QGuiApplication::overrideCursor());
+        }
+        QVERIFY(mini.isNull());
+        QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     void doneWithoutAPickChangesNothing()
