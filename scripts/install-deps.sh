@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the program and the tests need; does nothing when all are there.
 set -euo pipefail
 packages=(
-    build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+    build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libxcb1-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth xdotool x11-xserver-utils imagemagick
 )

@@ -11,6 +11,7 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemColors.h"
+#include "sampling/ScreenSampler.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -108,6 +109,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     // History and the settings of the window.
 
     // Screen sampling: the target, the magnifier, the mini picker.
+    sampler = new ScreenSampler(*this);
 
     // The palette grid, palette files and colour files.
     fraPal = new PaletteGrid(*this);
@@ -273,6 +275,7 @@ void MainWindow::continueFormLoad()
     m_startupFlag = false;
 
     // The magnifier view.
+    sampler->setUpMagnifier();
 }
 
 void MainWindow::restoreSettings()
@@ -280,6 +283,7 @@ void MainWindow::restoreSettings()
     // Code entry: "check1", "notify", "high".
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
+    sampler->restoreSettings();
 }
 
 void MainWindow::saveSettings()
@@ -287,6 +291,7 @@ void MainWindow::saveSettings()
     // Code entry: "check1", "notify", "high".
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
+    sampler->saveSettings();
 }
 
 void MainWindow::OpenHer()

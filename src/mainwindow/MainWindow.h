@@ -22,6 +22,7 @@ namespace tw {
 class ColorFiles;
 class PaletteFiles;
 class PaletteGrid;
+class ScreenSampler;
 class Swatch;
 
 inline constexpr const char* kAppTitle = "Tintwise Color Picker";
@@ -142,6 +143,7 @@ public:
     // History and the settings of the window.
 
     // Screen sampling: the target, the magnifier, the mini picker.
+    ScreenSampler* sampler = nullptr;
 
     // The palette grid, palette files and colour files.
     PaletteGrid* fraPal = nullptr;

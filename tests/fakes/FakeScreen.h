@@ -3,7 +3,8 @@
 
 namespace tw::test {
 
-// A screen the test paints: the snapshot is `image` (nothing while it is null), the cursor is `cursor`.
+// A screen the test paints: the snapshot is `image` (nothing while it is null), the pointer is `cursor`
+// (device pixels), wherever mouse events say it is.
 class FakeScreen : public platform::Screen {
 public:
     std::optional<QImage> grabPrimaryScreen() override

@@ -3,7 +3,8 @@
 
 namespace tw::platform {
 
-// QScreen::grabWindow(0) of the primary screen; positions converted to its device pixels.
+// QScreen::grabWindow(0) of the primary screen; the pointer asked from the X server in its own (device)
+// pixels where there is one, since the toolkit reports positions in whole scaled pixels only.
 class QtScreen : public Screen {
 public:
     std::optional<QImage> grabPrimaryScreen() override;
