@@ -64,7 +64,7 @@ run_case() { # scale
     fi
     local tx=$((bx + bw / 2)) ty=$((by + bh / 2))
     # The colour swatches stand in the target's row, right of it.
-    local band_x=$((bx + bw)) band_y=$((ty - 24 * scale)) band_w=$((320 * scale)) band_h=$((60 * scale))
+    local band_x=$((bx + bw)) band_y=$((by - 16 * scale)) band_w=$((320 * scale)) band_h=$((120 * scale))
     [ "$(count_color "$picked" $band_w $band_h $band_x $band_y)" -eq 0 ] || {
         echo "scale $scale: the colour is in the window before the drag" >&2
         return 1
