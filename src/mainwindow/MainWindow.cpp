@@ -1,5 +1,8 @@
 #include "mainwindow/MainWindow.h"
 
+#include "codes/CodeEntry.h"
+#include "codes/CopyButtons.h"
+#include "codes/Sliders.h"
 #include "core/CodeChecks.h"
 #include "core/Notations.h"
 #include "mainwindow/MainMenu.h"
@@ -100,6 +103,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     buildUi();
 
     // Code entry: typing, spin buttons and precision slides, copy buttons.
+    codeEntry = std::make_unique<CodeEntry>(*this);
+    sliders = std::make_unique<Sliders>(*this, *codeEntry);
+    copyButtons = std::make_unique<CopyButtons>(*this);
 
     // History and the settings of the window.
 
@@ -156,9 +162,6 @@ void MainWindow::buildUi()
     cmdInvert2 = MakeButton(swatches, "cmdInvert2", tr("Invert"), tr("Invert Color #2"));
     Command17 = MakeButton(swatches, "Command17", tr("Web-safe"), tr("Make Color #1 web-safe"));
     Command18 = MakeButton(swatches, "Command18", tr("Web-safe"), tr("Make Color #2 web-safe"));
-    // Copying arrives with the clipboard feature; until then the buttons are shown but do nothing.
-    cmdCopy->setEnabled(false);
-    cmdCopy2->setEnabled(false);
     swatchGrid->addWidget(MakeLabel(swatches, "lblColor1", tr("Color #1")), 0, 0, 1, 2, Qt::AlignCenter);
     swatchGrid->addWidget(MakeLabel(swatches, "lblColor2", tr("Color #2")), 0, 2, 1, 2, Qt::AlignCenter);
     swatchGrid->addWidget(picHover, 1, 1, 3, 1, Qt::AlignRight | Qt::AlignTop);
@@ -267,6 +270,8 @@ void MainWindow::continueFormLoad()
 void MainWindow::restoreSettings()
 {
     // Code entry: "check1", "notify", "high".
+    codeEntry->restoreSettings();
+    sliders->restoreSettings();
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
 }
@@ -274,6 +279,8 @@ void MainWindow::restoreSettings()
 void MainWindow::saveSettings()
 {
     // Code entry: "check1", "notify", "high".
+    sliders->saveSettings();
+    codeEntry->saveSettings();
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
 }
@@ -401,6 +408,7 @@ void MainWindow::History(int which)
 {
     if (m_startupFlag)
         return;
+    Q_EMIT historyRecorded(which);
     // FIXME: the history store is not wired in yet; recording starts once it is.
     (void)which;
 }

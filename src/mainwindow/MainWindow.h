@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QBoxLayout;
 class QCheckBox;
@@ -19,6 +21,9 @@ class QScrollBar;
 
 namespace tw {
 
+class CodeEntry;
+class CopyButtons;
+class Sliders;
 class Swatch;
 
 inline constexpr const char* kAppTitle = "Tintwise Color Picker";
@@ -63,6 +68,11 @@ public:
     // Records Color #1 (1) or Color #2 (any other number) as the newest history entry.
     void History(int which);
 
+Q_SIGNALS:
+    // Raised by every History call outside start-up, before the entry is stored.
+    void historyRecorded(int which);
+
+public:
     // The apply step of the RGB fields: runs the RGB check of each of the colour's three fields, in the
     // order red, green, blue, but only while the current-colour flag names that colour.
     void applyRgbFields(ColorSlot slot);
@@ -134,7 +144,11 @@ public:
 
     // Feature areas; each is built by the constructor and lives as long as the window.
 
-    // Code entry: typing, spin buttons and precision slides, copy buttons.
+    // Code entry: typing, spin buttons and precision slides, copy buttons. Members, not child objects: they
+    // go before the fields whose events they watch.
+    std::unique_ptr<CodeEntry> codeEntry;
+    std::unique_ptr<Sliders> sliders;
+    std::unique_ptr<CopyButtons> copyButtons;
 
     // History and the settings of the window.
 
