@@ -117,6 +117,9 @@ bool CodeEntry::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             confirm(place->slot, place->field);
+            // The field now shows what was confirmed and that is its focus text: typing on and then leaving
+            // by mouse goes back to it, so the field never keeps a text its colour does not have.
+            m_confirmed = false;
             return true;
         }
         // Tab confirms on its way out: the check (and its messages) runs while the field still has the focus,

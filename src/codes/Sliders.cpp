@@ -127,7 +127,8 @@ void Sliders::onSpinChanged(QScrollBar* spin, int value)
         return;
     const Spin where = m_spins.value(spin);
     putSpinBack(spin);
-    step(where.slot, where.field, value);
+    // A scroll bar's upper arrow (and the wheel turned up) lowers its value; for a spin button it steps up.
+    step(where.slot, where.field, -value);
 }
 
 void Sliders::step(ColorSlot slot, CodeField field, int delta)
