@@ -37,8 +37,8 @@ namespace {
         return core::RoundHalfEven(std::clamp(*number, -100000.0, 100000.0));
     }
 
-    // Focus that moves because another window (a message box, a menu) comes up is no leaving of the field:
-    // the field keeps its focus period and its entry.
+    // Focus that moves because another window (a message box, a menu, another program) comes up is no
+    // leaving of the field: the field keeps its focus period and its entry.
     bool IsWindowSwitch(Qt::FocusReason reason)
     {
         return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
@@ -103,15 +103,12 @@ bool CodeEntry::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* edit = static_cast<QLineEdit*>(watched);
     switch (event->type()) {
-    case QEvent::FocusIn: {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (!IsWindowSwitch(reason))
-            onFocusIn(edit, reason);
+    case QEvent::FocusIn:
+        onFocusIn(edit, static_cast<QFocusEvent*>(event)->reason());
         return false;
-    }
     case QEvent::FocusOut:
-        if (!IsWindowSwitch(static_cast<QFocusEvent*>(event)->reason()))
-            onFocusOut(edit);
+        if (!IsWindowSwitch(static_cast<QFocusEvent*>(event)->reason()) && edit == m_owner)
+            endFocusPeriod(edit);
         return false;
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -136,6 +133,15 @@ bool CodeEntry::eventFilter(QObject* watched, QEvent* event)
 
 void CodeEntry::onFocusIn(QLineEdit* edit, Qt::FocusReason reason)
 {
+    // Back from a message box or another window: the same focus period goes on.
+    if (edit == m_owner)
+        return;
+    // The focus may have moved while the window was inactive (a Tab right after a message box, before the
+    // window manager gave the window back), and then no field was told it lost it: that field's period ends
+    // now.
+    if (m_owner)
+        endFocusPeriod(m_owner);
+    m_owner = edit;
     m_confirmed = false;
     m_spinEdited = false;
     m_window.setFocusText(edit->text());
@@ -151,12 +157,13 @@ void CodeEntry::onFocusIn(QLineEdit* edit, Qt::FocusReason reason)
         QTimer::singleShot(0, edit, [edit] { edit->deselect(); });
 }
 
-void CodeEntry::onFocusOut(QLineEdit* edit)
+void CodeEntry::endFocusPeriod(QLineEdit* edit)
 {
     if (!m_confirmed && !m_spinEdited)
         restore(edit);
     m_confirmed = false;
     m_spinEdited = false;
+    m_owner = nullptr;
 }
 
 void CodeEntry::restore(QLineEdit* edit)

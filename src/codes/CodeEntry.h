@@ -48,7 +48,8 @@ private:
     };
 
     void onFocusIn(QLineEdit* edit, Qt::FocusReason reason);
-    void onFocusOut(QLineEdit* edit);
+    // Leaving the field: its entry is abandoned unless it was confirmed or a spin button changed it.
+    void endFocusPeriod(QLineEdit* edit);
     void checkRgbOrHsl(ColorSlot slot, CodeField field);
     void applyHslField(ColorSlot slot, CodeField field);
     void checkHex(ColorSlot slot, CodeField field);
@@ -58,6 +59,8 @@ private:
     QAction* m_notify = nullptr;
     QAction* m_high = nullptr;
     QHash<QObject*, Place> m_places;
+    // The field whose focus period is running: the focus text and the flags below are its.
+    QLineEdit* m_owner = nullptr;
     // Confirmed flag: set when a confirmation starts during the current focus period.
     bool m_confirmed = false;
     bool m_spinEdited = false;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWidget>
 
 using namespace tw;
 using tw::test::MainWindowFixture;
@@ -236,6 +237,25 @@ private Q_SLOTS:
         QTest::mouseClick(Field(f, QStringLiteral("txtBlue")), Qt::LeftButton);
         QCOMPARE(red->text(), QStringLiteral("200"));
         QCOMPARE(f->color(ColorSlot::One), 0x0080C8);
+    }
+
+    void anEntryLeftWhileTheWindowWasInactiveIsAbandoned()
+    {
+        // A message box or another program can hold the activation while the focus moves on inside the
+        // main window; the field is not told then, and must still give up its unconfirmed entry.
+        MainWindowFixture f;
+        Activate(f);
+        QLineEdit* cpp = Field(f, QStringLiteral("txtC"));
+        TypeInto(cpp, QStringLiteral("0x123"));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(cpp->text(), QStringLiteral("0x123")); // leaving the window is no leaving of the field
+        Field(f, QStringLiteral("txtDelphi"))->setFocus(Qt::TabFocusReason);
+        Activate(f);
+        QTRY_COMPARE(cpp->text(), QStringLiteral("0x0"));
+        QCOMPARE(f->color(ColorSlot::One), 0);
     }
 
     void tabConfirmsAndMovesOn_data()
