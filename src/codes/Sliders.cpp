@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
@@ -251,7 +252,9 @@ void Sliders::deferMessage(const QString& text)
 
 void Sliders::onMessageTimer()
 {
-    // While the spin button is still held its release restarts the timer.
+    // While the spin button is still held its release restarts the timer. The button state itself is asked
+    // too, in case the release went elsewhere (the spin button was hidden under the pointer).
+    m_spinHeld = m_spinHeld && QGuiApplication::mouseButtons() != Qt::NoButton;
     if (m_spinHeld || m_pendingMessage.isEmpty())
         return;
     const QString text = std::exchange(m_pendingMessage, QString());
