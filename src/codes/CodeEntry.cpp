@@ -233,7 +233,10 @@ void CodeEntry::applyHslField(ColorSlot slot, CodeField field)
     m_window.setHslHold(true);
     m_window.refresh(slot);
     m_window.setHslHold(false);
-    edit->setText(QString::number(*check.value));
+    // Making the colour current may have refreshed the fields from the old colour: they show the triple used.
+    frame->field(CodeField::Hue)->setText(QString::number(hsl.hue));
+    frame->field(CodeField::Sat)->setText(QString::number(hsl.sat));
+    frame->field(CodeField::Lum)->setText(QString::number(hsl.lum));
 }
 
 void CodeEntry::checkHex(ColorSlot slot, CodeField field)

@@ -270,8 +270,8 @@ void MainWindow::continueFormLoad()
 void MainWindow::restoreSettings()
 {
     // Code entry: "check1", "notify", "high".
-    codeEntry->restoreSettings();
     sliders->restoreSettings();
+    codeEntry->restoreSettings();
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
 }

@@ -144,8 +144,8 @@ public:
 
     // Feature areas; each is built by the constructor and lives as long as the window.
 
-    // Code entry: typing, spin buttons and precision slides, copy buttons. Members, not child objects: they
-    // go before the fields whose events they watch.
+    // Code entry: typing, spin buttons and precision slides, copy buttons.
+    // Members, not child objects: they go before the fields whose events they watch.
     std::unique_ptr<CodeEntry> codeEntry;
     std::unique_ptr<Sliders> sliders;
     std::unique_ptr<CopyButtons> copyButtons;
