@@ -1,4 +1,5 @@
 // Composition root: builds the real services and hands them to the main window.
+#include "codes/Converter.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/qt/QtClipboard.h"
@@ -9,9 +10,13 @@
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char* argv[])
 {
     // Command-line converter: answers on standard output and needs no display.
+    if (const auto status = tw::RunConverterIfAsked(argc, argv, std::cout, std::cerr))
+        return *status;
 
     // --help and --version, before any window system is touched.
 

@@ -1,11 +1,13 @@
 #include "core/CodeChecks.h"
 
 #include "core/ColorValue.h"
+#include "core/Notations.h"
 
 #include <cctype>
 #include <charconv>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace tw::core {
 
@@ -88,6 +90,265 @@ RgbFieldCheck CheckRgbField(std::string_view text)
         return { std::nullopt, { { "Each RGB value cannot be less than 0", MessageIcon::Information } } };
     // Every value that passed the range tests rounds into 0..255 (255.5 was refused as above 255).
     return { RoundHalfEven(*number), {} };
+}
+
+namespace {
+
+    constexpr int kMaxOf[] = { 239, 240, 240 }; // indexed by HslPart
+    constexpr const char* kNameOf[] = { "Hue", "Sat", "Lum" };
+
+    Message Note(std::string text)
+    {
+        return { std::move(text), MessageIcon::Information };
+    }
+
+    Message Failure(std::string text)
+    {
+        return { std::move(text), MessageIcon::Exclamation };
+    }
+
+    HexCodeCheck Refused(std::vector<Message> messages, Message refusal)
+    {
+        messages.push_back(std::move(refusal));
+        return { std::nullopt, {}, std::move(messages) };
+    }
+
+    bool StartsWith(std::string_view text, std::string_view prefix)
+    {
+        return text.substr(0, prefix.size()) == prefix;
+    }
+
+    // Only ASCII letters change case; a byte of a multi-byte character is left alone.
+    char AsciiUpper(char c)
+    {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    char AsciiLower(char c)
+    {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+
+    std::string_view WithoutLeadingZeros(std::string_view digits)
+    {
+        while (!digits.empty() && digits.front() == '0')
+            digits.remove_prefix(1);
+        return digits;
+    }
+
+    // Hex digits (already checked) as a 32-bit number, however many leading zeros they carry; nothing when
+    // more than eight significant digits remain.
+    std::optional<std::uint32_t> HexNumber(std::string_view digits)
+    {
+        const auto significant = WithoutLeadingZeros(digits);
+        if (significant.empty())
+            return 0u;
+        const auto value = ParseHexDigits(significant);
+        if (!value)
+            return std::nullopt;
+        return static_cast<std::uint32_t>(*value);
+    }
+
+    constexpr std::uint32_t kFirstSystemColor = 0x80000000u;
+    constexpr std::uint32_t kLastSystemColor = 0x80000018u;
+
+    bool IsSystemColorConstant(std::uint32_t value)
+    {
+        return value >= kFirstSystemColor && value <= kLastSystemColor;
+    }
+
+    constexpr const char* kTooManyDigits = "The number has more than eight significant hex digits, more than 32 bits "
+                                           "can hold.";
+
+    // A Delphi or C++ code whose digits are a colour, or the reason they are not one.
+    std::optional<ColorValue> ColorOfDigits(std::string_view digits)
+    {
+        const auto number = HexNumber(digits);
+        if (!number || *number > static_cast<std::uint32_t>(kWhite))
+            return std::nullopt;
+        return static_cast<ColorValue>(*number);
+    }
+
+} // namespace
+
+GreyLimit GreyLimitOf(int red, int green, int blue)
+{
+    if (red == 0 && green == 0 && blue == 0)
+        return GreyLimit::Black;
+    if (red == 255 && green == 255 && blue == 255)
+        return GreyLimit::White;
+    return GreyLimit::None;
+}
+
+std::string GreyRefusalText(HslPart part, GreyLimit limit)
+{
+    if (part == HslPart::Lum || limit == GreyLimit::None)
+        return {};
+    const std::string name = kNameOf[static_cast<int>(part)];
+    if (limit == GreyLimit::Black)
+        return name + " cannot be altered when color is true black (Red = 0, Green = 0, Blue = 0)";
+    return name + " cannot be altered when color is true white (Red = 255, Green = 255, Blue = 255)";
+}
+
+HslFieldCheck CheckHslField(HslPart part, std::string_view text, GreyLimit limit)
+{
+    if (text.empty())
+        return {};
+    const auto number = ParseFieldNumber(text);
+    if (!number)
+        return { std::nullopt, { Note(std::string(text) + " is not a valid HSL value.") } };
+    const int index = static_cast<int>(part);
+    if (*number > kMaxOf[index])
+        return { std::nullopt,
+            { Note(std::string(kNameOf[index]) + " cannot exceed " + std::to_string(kMaxOf[index])) } };
+    if (*number < 0.0)
+        return { std::nullopt, { Note("Each HSL value cannot be less than 0") } };
+    if (std::string refusal = GreyRefusalText(part, limit); !refusal.empty())
+        return { std::nullopt, { Note(std::move(refusal)) } };
+    return { RoundHalfEven(*number), {} };
+}
+
+HexCodeCheck CheckHtmlHex(std::string_view text, NotifyCorrections notify)
+{
+    if (text.empty())
+        return {};
+    const bool tell = notify == NotifyCorrections::On;
+    std::vector<Message> messages;
+    std::string digits(text);
+    if (StartsWith(digits, "#"))
+        digits.erase(0, 1);
+    else if (tell)
+        messages.push_back(Note("Rememeber, HTML hex code must start with \"#\" (number sign).\n\n"
+                                "Number sign has been added by Tintwise Color Picker."));
+    if (digits.size() > 6)
+        return Refused(std::move(messages), Note("HTML hex code must be six characters long."));
+    if (digits.size() < 6) {
+        if (tell)
+            messages.push_back(Note("HTML hex code must be six characters long. Tintwise Color Picker will now "
+                                    "adjust your HTML Hex length by adding the necessary number of leading zeros."));
+        digits.insert(0, 6 - digits.size(), '0');
+    }
+    if (!IsHexCode(digits))
+        return Refused(std::move(messages), Note(digits + " is not a valid HTML hex code."));
+    std::string code = "#" + digits;
+    const auto color = ParseHtmlHex(code);
+    return { color, std::move(code), std::move(messages) };
+}
+
+HexCodeCheck CheckVbHex(std::string_view text, NotifyCorrections notify, const SystemColorLookup& lookup)
+{
+    if (text.empty())
+        return {};
+    const bool tell = notify == NotifyCorrections::On;
+    std::vector<Message> messages;
+    std::string code(text);
+    if (code.size() >= 2)
+        code[1] = AsciiUpper(code[1]);
+    if (!StartsWith(code, "&H")) {
+        if (tell)
+            messages.push_back(Note("VB Hex color codes must start with \"&H\". \"&H\" has been added."));
+        code.insert(0, "&H");
+    }
+    if (code.back() != '&') {
+        if (tell)
+            messages.push_back(Note("VB Hex color codes must end with \"&\". \"&\" has been added."));
+        code += '&';
+    }
+    // "&H&" has no digits: the slice is empty and fails the digit test.
+    std::string digits = code.size() > 3 ? code.substr(2, code.size() - 3) : std::string();
+    if (!IsHexCode(digits))
+        return Refused(std::move(messages), Note(code + " is not a valid VB hex code."));
+
+    const auto cannotConvert = [&messages](const std::string& reason) {
+        return Refused(std::move(messages),
+            Failure("Validation and conversion could not be completed. Please ensure you entered a proper VB Hex "
+                    "code.\n\n"
+                + reason));
+    };
+    const auto number = HexNumber(digits);
+    // The constant test only decides whether the note below appears, so it runs only when notes are wanted.
+    if (tell) {
+        if (!number)
+            messages.push_back(Failure("An error occured while determining whether Tintwise Color Picker's VB "
+                                       "System Color Constant warning message box should appear for: "
+                + digits + "\n\n" + kTooManyDigits));
+        else if (IsSystemColorConstant(*number))
+            messages.push_back(Note("You entered a VB System Color Constant. As a result, Tintwise Color Picker will "
+                                    "now change the VB Hex format to its equivalent fixed (non-system constant) VB "
+                                    "Hex format to render it compatible on all systems.\n\nThis will only change "
+                                    "the formatting of the VB Hex Color Code and will not modify the actual color "
+                                    "or any of its properties."));
+    }
+    if (!number)
+        return cannotConvert(kTooManyDigits);
+    if (StartsWith(digits, "0"))
+        digits = std::string(WithoutLeadingZeros(digits));
+    // Zeros only: nothing is left to read as a number, so the entry is refused rather than guessed at.
+    if (digits.empty())
+        return cannotConvert("No digits are left once the leading zeros are removed. Black can be entered as "
+                             "#000000, $000 or 0x0.");
+    code = "&H" + digits + "&";
+    if (IsSystemColorConstant(*number)) {
+        if (!lookup)
+            return cannotConvert(code
+                + " is a VB System Color Constant: its color comes from the desktop's color scheme, which is not "
+                  "available here.");
+        const ColorValue resolved = ResolveSystemColor(static_cast<ColorValue>(*number), lookup);
+        return { resolved, std::move(code), std::move(messages) };
+    }
+    if (*number > static_cast<std::uint32_t>(kWhite))
+        return cannotConvert(code
+            + " is neither a color (&H0& to &HFFFFFF&) nor a VB System Color Constant (&H80000000& to "
+              "&H80000018&).");
+    return { static_cast<ColorValue>(*number), std::move(code), std::move(messages) };
+}
+
+HexCodeCheck CheckDelphiHex(std::string_view text, NotifyCorrections notify)
+{
+    if (text.empty())
+        return {};
+    std::vector<Message> messages;
+    std::string code(text);
+    if (!StartsWith(code, "$")) {
+        if (notify == NotifyCorrections::On)
+            messages.push_back(Note("Rememeber, Delphi hex code must start with \"$\" (dollar sign).\n\n"
+                                    "Dollar sign has been added by Tintwise Color Picker."));
+        code.insert(0, "$");
+    }
+    const std::string digits = code.size() > 3 ? code.substr(3) : std::string();
+    if (!IsHexCode(digits) || !StartsWith(code, "$00"))
+        return Refused(std::move(messages), Note(code + " is not a valid Delphi hex code."));
+    const auto color = ColorOfDigits(digits);
+    if (!color)
+        return Refused(std::move(messages),
+            Note(code
+                + " is not a valid Delphi hex code.\n\nA color has at most six significant hex digits after "
+                  "\"$00\": $00FFFFFF is white."));
+    return { color, std::move(code), std::move(messages) };
+}
+
+HexCodeCheck CheckCppHex(std::string_view text, NotifyCorrections notify)
+{
+    if (text.empty())
+        return {};
+    std::vector<Message> messages;
+    std::string code(text);
+    if (code.size() >= 2)
+        code[1] = AsciiLower(code[1]);
+    if (!StartsWith(code, "0x")) {
+        if (notify == NotifyCorrections::On)
+            messages.push_back(Note("Rememeber, C++ hex code must start with \"0x\".\n\n"
+                                    "0x has been added by Tintwise Color Picker."));
+        code.insert(0, "0x");
+    }
+    const std::string digits = code.substr(2);
+    if (!IsHexCode(digits))
+        return Refused(std::move(messages), Note(code + " is not a valid C++ hex code."));
+    const auto color = ColorOfDigits(digits);
+    if (!color)
+        return Refused(std::move(messages),
+            Failure("Incorrect input:\n\n" + code
+                + " is not a color: a color has at most six significant hex digits, and 0xFFFFFF is white."));
+    return { color, std::move(code), std::move(messages) };
 }
 
 } // namespace tw::core

@@ -1,5 +1,8 @@
 #include "mainwindow/MainWindow.h"
 
+#include "codes/CodeEntry.h"
+#include "codes/CopyButtons.h"
+#include "codes/Sliders.h"
 #include "core/CodeChecks.h"
 #include "core/Notations.h"
 #include "integration/ColorFiles.h"
@@ -105,6 +108,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     buildUi();
 
     // Code entry: typing, spin buttons and precision slides, copy buttons.
+    codeEntry = std::make_unique<CodeEntry>(*this);
+    sliders = std::make_unique<Sliders>(*this, *codeEntry);
+    copyButtons = std::make_unique<CopyButtons>(*this);
 
     // History and the settings of the window.
 
@@ -167,9 +173,6 @@ void MainWindow::buildUi()
     cmdInvert2 = MakeButton(swatches, "cmdInvert2", tr("Invert"), tr("Invert Color #2"));
     Command17 = MakeButton(swatches, "Command17", tr("Web-safe"), tr("Make Color #1 web-safe"));
     Command18 = MakeButton(swatches, "Command18", tr("Web-safe"), tr("Make Color #2 web-safe"));
-    // Copying arrives with the clipboard feature; until then the buttons are shown but do nothing.
-    cmdCopy->setEnabled(false);
-    cmdCopy2->setEnabled(false);
     swatchGrid->addWidget(MakeLabel(swatches, "lblColor1", tr("Color #1")), 0, 0, 1, 2, Qt::AlignCenter);
     swatchGrid->addWidget(MakeLabel(swatches, "lblColor2", tr("Color #2")), 0, 2, 1, 2, Qt::AlignCenter);
     swatchGrid->addWidget(picHover, 1, 1, 3, 1, Qt::AlignRight | Qt::AlignTop);
@@ -281,6 +284,8 @@ void MainWindow::continueFormLoad()
 void MainWindow::restoreSettings()
 {
     // Code entry: "check1", "notify", "high".
+    sliders->restoreSettings();
+    codeEntry->restoreSettings();
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
     sampler->restoreSettings();
@@ -289,6 +294,8 @@ void MainWindow::restoreSettings()
 void MainWindow::saveSettings()
 {
     // Code entry: "check1", "notify", "high".
+    sliders->saveSettings();
+    codeEntry->saveSettings();
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
     sampler->saveSettings();

@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QBoxLayout;
 class QCheckBox;
@@ -22,7 +24,10 @@ namespace tw {
 class ColorFiles;
 class PaletteFiles;
 class PaletteGrid;
+class CodeEntry;
+class CopyButtons;
 class ScreenSampler;
+class Sliders;
 class Swatch;
 
 inline constexpr const char* kAppTitle = "Tintwise Color Picker";
@@ -67,6 +72,11 @@ public:
     // Records Color #1 (1) or Color #2 (any other number) as the newest history entry.
     void History(int which);
 
+Q_SIGNALS:
+    // Raised by every History call outside start-up, before the entry is stored.
+    void historyRecorded(int which);
+
+public:
     // The apply step of the RGB fields: runs the RGB check of each of the colour's three fields, in the
     // order red, green, blue, but only while the current-colour flag names that colour.
     void applyRgbFields(ColorSlot slot);
@@ -139,6 +149,10 @@ public:
     // Feature areas; each is built by the constructor and lives as long as the window.
 
     // Code entry: typing, spin buttons and precision slides, copy buttons.
+    // Members, not child objects: they go before the fields whose events they watch.
+    std::unique_ptr<CodeEntry> codeEntry;
+    std::unique_ptr<Sliders> sliders;
+    std::unique_ptr<CopyButtons> copyButtons;
 
     // History and the settings of the window.
 
@@ -154,10 +168,6 @@ public:
     // Sets the name and the caption that shows it ("Tintwise Color Picker - " + name, or the plain caption
     // when the name is empty) and stores the caption as "Cap", by which a second start finds this window.
     void setCurrentFileName(const QString& name);
-
-Q_SIGNALS:
-    // History was asked to record a colour outside start-up (1: Color #1, 2: Color #2).
-    void historyRecorded(int which);
 
 private:
     void buildUi();

@@ -1,5 +1,7 @@
 #include "core/CodeChecks.h"
 
+#include "core/Notations.h"
+
 #include <gtest/gtest.h>
 
 namespace tw::core {
