@@ -28,8 +28,8 @@ tile=$home/tile.xbm
     done
     echo '};'
 } >"$tile"
-pixel_x=$((64 * 15 + 33)) # 993
-pixel_y=$((64 * 13 + 33)) # 865
+pixel_x=$((64 * 30 + 33)) # 1953
+pixel_y=$((64 * 17 + 33)) # 1121
 
 shot=$home/shot.png
 
