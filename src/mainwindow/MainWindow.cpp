@@ -1,22 +1,29 @@
 #include "mainwindow/MainWindow.h"
 
+#include "codes/ColorHistory.h"
+#include "codes/HistoryWindow.h"
 #include "core/CodeChecks.h"
 #include "core/Notations.h"
 #include "mainwindow/MainMenu.h"
+#include "mainwindow/StartUp.h"
 #include "mainwindow/Swatch.h"
 #include "platform/ColorConversion.h"
 #include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
 #include "platform/SystemColors.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <limits>
 
@@ -102,6 +109,13 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     // Code entry: typing, spin buttons and precision slides, copy buttons.
 
     // History and the settings of the window.
+    m_colorHistory = std::make_unique<ColorHistory>(m_services.settings);
+    QAction* historyItem = action("mnuHistory");
+    historyItem->setEnabled(true);
+    connect(historyItem, &QAction::triggered, this, [this] { HistoryWindow::showFor(*this); });
+    QAction* exitItem = action("mnuExit");
+    exitItem->setEnabled(true);
+    connect(exitItem, &QAction::triggered, this, &QWidget::close);
 
     // Screen sampling: the target, the magnifier, the mini picker.
 
@@ -233,8 +247,12 @@ void MainWindow::buildUi()
 
 void MainWindow::continueFormLoad()
 {
+    // The file associations and their icons, checked (and repaired) before anything else.
+
     // Colours set while starting are not recorded in the history.
     m_startupFlag = true;
+
+    // The spin buttons and the palette boxes' tooltips.
 
     restoreSettings();
 
@@ -243,6 +261,8 @@ void MainWindow::continueFormLoad()
         Combo1->addItem(tr("Color #2"));
     }
     Combo1->setCurrentIndex(0);
+
+    // The compact or the normal layout.
 
     // Both colours start black: Color #2 first, so Color #1 ends up current.
     picSelected->setColor(0);
@@ -256,26 +276,71 @@ void MainWindow::continueFormLoad()
     GetHEXValue();
     applyRgbFields(ColorSlot::One);
 
+    // The layout of the visible code rows.
+
+    // The notification-area icon.
+
+    // Always on top.
+
     // The file named on the command line.
 
     blnStarted = true;
     m_startupFlag = false;
 
     // The magnifier view.
+
+    // The association icon files.
+
+    // The tip about the code rows, once per user, over the window that is shown by then.
+    QTimer::singleShot(0, this, [this] { ShowCodesTipOnce(*this); });
 }
 
 void MainWindow::restoreSettings()
 {
+    // Each area reads its keys of section "Main" with their defaults; nothing is written here.
+
     // Code entry: "check1", "notify", "high".
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
+
+    // Window options: "top", "mode", "hide", "stick", "scheme", "trans0" to "trans4".
+
+    // Visible code rows: "cboCodes-" followed by the row number.
 }
 
 void MainWindow::saveSettings()
 {
+    // Each area appends its keys of section "Main" to one batch, so the whole table is one write.
+    QList<platform::SettingsChange> changes;
+
     // Code entry: "check1", "notify", "high".
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
+
+    // Window options: "top", "mode", "hide", "stick", "scheme", "trans0" to "trans4".
+
+    if (!changes.isEmpty())
+        m_services.settings.apply(QStringLiteral("Main"), changes);
+}
+
+void MainWindow::shutdown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    saveSettings();
+    // A later start must not take this window's caption for a running copy.
+    m_services.settings.write(QStringLiteral("Main"), QStringLiteral("Cap"), QString());
+
+    // The notification-area icon.
+
+    QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    shutdown();
+    event->accept();
 }
 
 void MainWindow::OpenHer()
@@ -401,8 +466,8 @@ void MainWindow::History(int which)
 {
     if (m_startupFlag)
         return;
-    // FIXME: the history store is not wired in yet; recording starts once it is.
-    (void)which;
+    // A failed write leaves the history as it was; there is nothing the user could do about it here.
+    m_colorHistory->record(color(which == 1 ? ColorSlot::One : ColorSlot::Two));
 }
 
 void MainWindow::applyRgbFields(ColorSlot slot)

@@ -8,8 +8,11 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QBoxLayout;
+class QCloseEvent;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -19,6 +22,7 @@ class QScrollBar;
 
 namespace tw {
 
+class ColorHistory;
 class Swatch;
 
 inline constexpr const char* kAppTitle = "Tintwise Color Picker";
@@ -137,10 +141,16 @@ public:
     // Code entry: typing, spin buttons and precision slides, copy buttons.
 
     // History and the settings of the window.
+    ColorHistory& colorHistory() const { return *m_colorHistory; }
+    // Saves the settings table, empties "Cap" and ends the program; runs once, from Exit or closing the window.
+    void shutdown();
 
     // Screen sampling: the target, the magnifier, the mini picker.
 
     // The palette grid, palette files and colour files.
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildUi();
@@ -169,6 +179,8 @@ private:
     core::Hsl m_hsl;
     QString m_focusText;
     QString m_commandLine;
+    std::unique_ptr<ColorHistory> m_colorHistory;
+    bool m_shutDown = false;
 };
 
 } // namespace tw
