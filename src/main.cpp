@@ -71,8 +71,14 @@ int main(int argc, char* argv[])
     // Single instance: a second start hands its command line to the running copy and ends.
     const QString path = tw::AbsoluteCommandLinePath(QString::fromStdString(commandLine.path));
     tw::platform::LocalSocketInstance instance;
-    if (!tw::ClaimOrHandOver(settings, prompter, instance, path))
+    switch (tw::ClaimOrHandOver(settings, prompter, instance, path)) {
+    case tw::StartDecision::RunHere:
+        break;
+    case tw::StartDecision::HandedOver:
         return 0;
+    case tw::StartDecision::HandOverFailed:
+        return 1;
+    }
 
     tw::MainWindow window({ prompter, systemColors, settings, clipboard, screen, fileDialogs });
     window.setCommandLine(path);

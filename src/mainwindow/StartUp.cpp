@@ -24,19 +24,19 @@ QString AbsoluteCommandLinePath(const QString& path)
     return QDir::currentPath() + u'/' + path;
 }
 
-bool ClaimOrHandOver(platform::SettingsStore& settings, platform::Prompter& prompter,
+StartDecision ClaimOrHandOver(platform::SettingsStore& settings, platform::Prompter& prompter,
     platform::SingleInstance& instance, const QString& commandLine)
 {
     // Written before anything else: the running copy reads it when it is handed over.
     settings.write(kMain, kCmd, commandLine);
     if (instance.claim() == platform::SingleInstance::Role::Running)
-        return true;
-    if (!instance.handOver(commandLine)) {
-        prompter.ask(nullptr,
-            { QStringLiteral("Message could not be sent to the application."), QString::fromLatin1(kAppTitle),
-                core::MessageIcon::Critical, platform::PromptButtons::Ok, platform::PromptAnswer::Ok });
-    }
-    return false;
+        return StartDecision::RunHere;
+    if (instance.handOver(commandLine))
+        return StartDecision::HandedOver;
+    prompter.ask(nullptr,
+        { QStringLiteral("Message could not be sent to the application."), QString::fromLatin1(kAppTitle),
+            core::MessageIcon::Critical, platform::PromptButtons::Ok, platform::PromptAnswer::Ok });
+    return StartDecision::HandOverFailed;
 }
 
 void ReceiveHandOver(MainWindow& window, const QString& commandLine)

@@ -15,10 +15,18 @@ class MainWindow;
 // working folder of its own. Empty stays empty.
 QString AbsoluteCommandLinePath(const QString& path);
 
+enum class StartDecision {
+    // No other copy runs: this process goes on and shows its window.
+    RunHere,
+    // The running copy took the command line: this start ends.
+    HandedOver,
+    // The running copy did not answer; the user was told. This start ends too.
+    HandOverFailed,
+};
+
 // The first half of a start: stores the command line as "Cmd", then asks whether another copy runs. When one
-// does, hands the command line over (or says "Message could not be sent to the application.") and answers
-// false: this start ends without a window. True: this process is the running copy and goes on.
-bool ClaimOrHandOver(platform::SettingsStore& settings, platform::Prompter& prompter,
+// does, hands the command line over, or says "Message could not be sent to the application.".
+StartDecision ClaimOrHandOver(platform::SettingsStore& settings, platform::Prompter& prompter,
     platform::SingleInstance& instance, const QString& commandLine);
 
 // The running copy's side of a hand-over: the command line it was handed becomes "Cmd" (the later start wrote

@@ -70,7 +70,8 @@ private Q_SLOTS:
     {
         FakeServices fakes;
         FakeSingleInstance instance;
-        QVERIFY(ClaimOrHandOver(fakes.settings, fakes.prompter, instance, QStringLiteral("/home/u/a.tcpc")));
+        QCOMPARE(ClaimOrHandOver(fakes.settings, fakes.prompter, instance, QStringLiteral("/home/u/a.tcpc")),
+            StartDecision::RunHere);
         MainWindow window(fakes.services());
         window.continueFormLoad();
         QCOMPARE(fakes.settings.writeCount(), 1);
@@ -96,7 +97,8 @@ private Q_SLOTS:
         FakeSingleInstance instance;
         instance.role = Role::AnotherRuns;
         instance.delivered = delivered;
-        QVERIFY(!ClaimOrHandOver(fakes.settings, fakes.prompter, instance, QStringLiteral("/tmp/b.tcpp")));
+        QCOMPARE(ClaimOrHandOver(fakes.settings, fakes.prompter, instance, QStringLiteral("/tmp/b.tcpp")),
+            delivered ? StartDecision::HandedOver : StartDecision::HandOverFailed);
         QCOMPARE(instance.handedOver, QStringList { QStringLiteral("/tmp/b.tcpp") });
         QCOMPARE(fakes.settings.read(kMain, QStringLiteral("Cmd")), QStringLiteral("/tmp/b.tcpp"));
         if (delivered) {
