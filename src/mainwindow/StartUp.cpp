@@ -44,6 +44,8 @@ void ReceiveHandOver(MainWindow& window, const QString& commandLine)
     platform::SettingsStore& settings = window.services().settings;
     if (settings.read(kMain, kCmd) != commandLine)
         settings.write(kMain, kCmd, commandLine);
+    // Also kept on the window, for a store that cannot be written.
+    window.setCommandLine(commandLine);
     window.OpenHer();
 }
 

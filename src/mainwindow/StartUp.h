@@ -30,7 +30,8 @@ StartDecision ClaimOrHandOver(platform::SettingsStore& settings, platform::Promp
     platform::SingleInstance& instance, const QString& commandLine);
 
 // The running copy's side of a hand-over: the command line it was handed becomes "Cmd" (the later start wrote
-// it already; this keeps two starts at the same moment from reading each other's), then OpenHer.
+// it already; this keeps two starts at the same moment from reading each other's) and the window's command
+// line, then OpenHer.
 void ReceiveHandOver(MainWindow& window, const QString& commandLine);
 
 // The tip about hiding code rows, shown once per user ("blnCodesTip").

@@ -117,6 +117,7 @@ private Q_SLOTS:
         f->showMinimized();
         ReceiveHandOver(f.window, QStringLiteral("/home/u/c.tcpc"));
         QCOMPARE(f.fakes.settings.read(kMain, QStringLiteral("Cmd")), QStringLiteral("/home/u/c.tcpc"));
+        QCOMPARE(f->commandLine(), QStringLiteral("/home/u/c.tcpc"));
         QVERIFY(f->isVisible());
         QVERIFY(!f->isMinimized());
         // The later start wrote "Cmd" already: nothing more to write.

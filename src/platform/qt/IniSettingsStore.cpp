@@ -41,7 +41,9 @@ namespace {
     // Backslash escapes keep every text on one line and make it read back exactly: "\\" for a backslash,
     // "\xHH" (or "\uHHHH") for control characters, for white space at either end (which the reader trims),
     // and in names for the characters that mean something to the format.
-    QString Escape(const QString& text, bool isName)
+    enum class TextKind { Name, Value };
+
+    QString Escape(const QString& text, TextKind kind)
     {
         QString out;
         out.reserve(text.size());
@@ -51,7 +53,8 @@ namespace {
             const bool atEdge = i == 0 || i == text.size() - 1;
             if (c == u'\\') {
                 out += QStringLiteral("\\\\");
-            } else if (code < 0x20 || code == 0x7F || (c.isSpace() && atEdge) || (isName && IsNameSpecial(c))) {
+            } else if (code < 0x20 || code == 0x7F || (c.isSpace() && atEdge)
+                || (kind == TextKind::Name && IsNameSpecial(c))) {
                 const bool wide = code > 0xFF;
                 out += wide ? QStringLiteral("\\u") : QStringLiteral("\\x");
                 out += QString::number(code, 16).rightJustified(wide ? 4 : 2, u'0').toUpper();
@@ -237,9 +240,9 @@ QByteArray IniSettingsStore::serialize(const Sections& sections)
             continue;
         if (!text.isEmpty())
             text += u'\n';
-        text += u'[' + Escape(section.name, true) + QStringLiteral("]\n");
+        text += u'[' + Escape(section.name, TextKind::Name) + QStringLiteral("]\n");
         for (const Entry& entry : section.entries)
-            text += Escape(entry.key, true) + u'=' + Escape(entry.value, false) + u'\n';
+            text += Escape(entry.key, TextKind::Name) + u'=' + Escape(entry.value, TextKind::Value) + u'\n';
     }
     return text.toUtf8();
 }
