@@ -89,11 +89,10 @@ void CodeEntry::restoreSettings()
     m_high->setChecked(store.readBool(kMain, QStringLiteral("high"), true));
 }
 
-void CodeEntry::saveSettings()
+void CodeEntry::saveSettings(QList<platform::SettingsChange>& changes) const
 {
-    platform::SettingsStore& store = m_window.services().settings;
-    store.writeBool(kMain, QStringLiteral("notify"), notifyCorrections());
-    store.writeBool(kMain, QStringLiteral("high"), highlight());
+    changes.append(platform::BoolSetting(QStringLiteral("notify"), notifyCorrections()));
+    changes.append(platform::BoolSetting(QStringLiteral("high"), highlight()));
 }
 
 bool CodeEntry::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,8 @@
 #include "mainwindow/CodeFrame.h"
 #include "mainwindow/ColorSlot.h"
 
+#include "platform/SettingsStore.h"
+
 #include <QHash>
 #include <QObject>
 
@@ -36,7 +38,8 @@ public:
 
     // The settings "notify" and "high" (section "Main").
     void restoreSettings();
-    void saveSettings();
+    // Appends this area's keys of section "Main" to the batch the window writes at shutdown.
+    void saveSettings(QList<platform::SettingsChange>& changes) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

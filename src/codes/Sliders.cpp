@@ -86,10 +86,9 @@ void Sliders::restoreSettings()
     m_window.Check1->setChecked(expand == 1);
 }
 
-void Sliders::saveSettings()
+void Sliders::saveSettings(QList<platform::SettingsChange>& changes) const
 {
-    m_window.services().settings.write(
-        kMain, QStringLiteral("check1"), m_window.Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    changes.append(platform::IntSetting(QStringLiteral("check1"), m_window.Check1->isChecked() ? 1 : 0));
 }
 
 bool Sliders::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,8 @@
 #include "mainwindow/CodeFrame.h"
 #include "mainwindow/ColorSlot.h"
 
+#include "platform/SettingsStore.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -27,7 +29,8 @@ public:
 
     // "Expand" (Check1): the setting "check1", 0 or 1.
     void restoreSettings();
-    void saveSettings();
+    // Appends this area's keys of section "Main" to the batch the window writes at shutdown.
+    void saveSettings(QList<platform::SettingsChange>& changes) const;
 
     // One step of a spin button: +1 up, -1 down.
     void step(ColorSlot slot, CodeField field, int delta);

@@ -1,12 +1,15 @@
 #include "mainwindow/MainWindow.h"
 
 #include "codes/CodeEntry.h"
+#include "codes/ColorHistory.h"
 #include "codes/CopyButtons.h"
+#include "codes/HistoryWindow.h"
 #include "codes/Sliders.h"
 #include "core/CodeChecks.h"
 #include "core/Notations.h"
 #include "integration/ColorFiles.h"
 #include "mainwindow/MainMenu.h"
+#include "mainwindow/StartUp.h"
 #include "mainwindow/Swatch.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteGrid.h"
@@ -18,13 +21,16 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <limits>
 
@@ -113,6 +119,13 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     copyButtons = std::make_unique<CopyButtons>(*this);
 
     // History and the settings of the window.
+    m_colorHistory = std::make_unique<ColorHistory>(m_services.settings);
+    QAction* historyItem = action("mnuHistory");
+    historyItem->setEnabled(true);
+    connect(historyItem, &QAction::triggered, this, [this] { HistoryWindow::showFor(*this); });
+    QAction* exitItem = action("mnuExit");
+    exitItem->setEnabled(true);
+    connect(exitItem, &QAction::triggered, this, &QWidget::close);
 
     // Screen sampling: the target, the magnifier, the mini picker.
     sampler = new ScreenSampler(*this);
@@ -247,8 +260,12 @@ void MainWindow::buildUi()
 
 void MainWindow::continueFormLoad()
 {
+    // The file associations and their icons, checked (and repaired) before anything else.
+
     // Colours set while starting are not recorded in the history.
     m_startupFlag = true;
+
+    // The spin buttons and the palette boxes' tooltips.
 
     restoreSettings();
 
@@ -257,6 +274,8 @@ void MainWindow::continueFormLoad()
         Combo1->addItem(tr("Color #2"));
     }
     Combo1->setCurrentIndex(0);
+
+    // The compact or the normal layout.
 
     // Both colours start black: Color #2 first, so Color #1 ends up current.
     picSelected->setColor(0);
@@ -270,6 +289,12 @@ void MainWindow::continueFormLoad()
     GetHEXValue();
     applyRgbFields(ColorSlot::One);
 
+    // The layout of the visible code rows.
+
+    // The notification-area icon.
+
+    // Always on top.
+
     // The file named on the command line.
     if (!m_commandLine.isEmpty())
         colorFiles->openCommandLineFile(m_commandLine);
@@ -279,26 +304,65 @@ void MainWindow::continueFormLoad()
 
     // The magnifier view.
     sampler->setUpMagnifier();
+
+    // The association icon files.
+
+    // The tip about the code rows, once per user, over the window that is shown by then.
+    QTimer::singleShot(0, this, [this] { ShowCodesTipOnce(*this); });
 }
 
 void MainWindow::restoreSettings()
 {
+    // Each area reads its keys of section "Main" with their defaults; nothing is written here.
+
     // Code entry: "check1", "notify", "high".
     sliders->restoreSettings();
     codeEntry->restoreSettings();
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
     sampler->restoreSettings();
+
+    // Window options: "top", "mode", "hide", "stick", "scheme", "trans0" to "trans4".
+
+    // Visible code rows: "cboCodes-" followed by the row number.
 }
 
 void MainWindow::saveSettings()
 {
+    // Each area appends its keys of section "Main" to one batch, so the whole table is one write.
+    QList<platform::SettingsChange> changes;
+
     // Code entry: "check1", "notify", "high".
-    sliders->saveSettings();
-    codeEntry->saveSettings();
+    sliders->saveSettings(changes);
+    codeEntry->saveSettings(changes);
 
     // Screen sampling: "newzoom", "grid", "cross", "sel".
-    sampler->saveSettings();
+    sampler->saveSettings(changes);
+
+    // Window options: "top", "mode", "hide", "stick", "scheme", "trans0" to "trans4".
+
+    if (!changes.isEmpty())
+        m_services.settings.apply(QStringLiteral("Main"), changes);
+}
+
+void MainWindow::shutdown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    saveSettings();
+    // A later start must not take this window's caption for a running copy.
+    m_services.settings.write(QStringLiteral("Main"), QStringLiteral("Cap"), QString());
+
+    // The notification-area icon.
+
+    QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    shutdown();
+    event->accept();
 }
 
 void MainWindow::OpenHer()
@@ -436,8 +500,8 @@ void MainWindow::History(int which)
     if (m_startupFlag)
         return;
     Q_EMIT historyRecorded(which);
-    // FIXME: the history store is not wired in yet; recording starts once it is.
-    (void)which;
+    // A failed write leaves the history as it was; there is nothing the user could do about it here.
+    m_colorHistory->record(color(which == 1 ? ColorSlot::One : ColorSlot::Two));
 }
 
 void MainWindow::applyRgbFields(ColorSlot slot)

@@ -12,6 +12,7 @@
 
 class QAction;
 class QBoxLayout;
+class QCloseEvent;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -28,6 +29,7 @@ class CodeEntry;
 class CopyButtons;
 class ScreenSampler;
 class Sliders;
+class ColorHistory;
 class Swatch;
 
 inline constexpr const char* kAppTitle = "Tintwise Color Picker";
@@ -155,6 +157,9 @@ public:
     std::unique_ptr<CopyButtons> copyButtons;
 
     // History and the settings of the window.
+    ColorHistory& colorHistory() const { return *m_colorHistory; }
+    // Saves the settings table, empties "Cap" and ends the program; runs once, from Exit or closing the window.
+    void shutdown();
 
     // Screen sampling: the target, the magnifier, the mini picker.
     ScreenSampler* sampler = nullptr;
@@ -168,6 +173,9 @@ public:
     // Sets the name and the caption that shows it ("Tintwise Color Picker - " + name, or the plain caption
     // when the name is empty) and stores the caption as "Cap", by which a second start finds this window.
     void setCurrentFileName(const QString& name);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildUi();
@@ -197,6 +205,8 @@ private:
     QString m_focusText;
     QString m_commandLine;
     QString m_currentFileName;
+    std::unique_ptr<ColorHistory> m_colorHistory;
+    bool m_shutDown = false;
 };
 
 } // namespace tw

@@ -12,6 +12,16 @@ struct SettingsChange {
     std::optional<QString> value;
 };
 
+// Changes in the stored text forms: "True"/"False", decimal numbers.
+inline SettingsChange BoolSetting(const QString& key, bool value)
+{
+    return { key, value ? QStringLiteral("True") : QStringLiteral("False") };
+}
+inline SettingsChange IntSetting(const QString& key, int value)
+{
+    return { key, QString::number(value) };
+}
+
 // The per-user settings, organised as section ("Main", "History", "HTML") and key. Values are texts:
 // booleans "True"/"False", numbers in decimal. Key names compare without regard to letter case, so
 // "cbocodes-3" and "cboCodes-3" name one value.

@@ -104,15 +104,12 @@ void ScreenSampler::restoreSettings()
     m_sel = settings.readBool(kMain, QStringLiteral("sel"), false);
 }
 
-void ScreenSampler::saveSettings()
+void ScreenSampler::saveSettings(QList<platform::SettingsChange>& changes) const
 {
-    platform::SettingsStore& settings = m_window.services().settings;
-    settings.write(kMain, QStringLiteral("newzoom"), QString::number(fraZoom->cboZoom->currentIndex()));
-    settings.write(
-        kMain, QStringLiteral("grid"), fraZoom->chkGrid->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    settings.write(
-        kMain, QStringLiteral("cross"), fraZoom->chkCross->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    settings.writeBool(kMain, QStringLiteral("sel"), m_sel);
+    changes.append(platform::IntSetting(QStringLiteral("newzoom"), fraZoom->cboZoom->currentIndex()));
+    changes.append(platform::IntSetting(QStringLiteral("grid"), fraZoom->chkGrid->isChecked() ? 1 : 0));
+    changes.append(platform::IntSetting(QStringLiteral("cross"), fraZoom->chkCross->isChecked() ? 1 : 0));
+    changes.append(platform::BoolSetting(QStringLiteral("sel"), m_sel));
 }
 
 void ScreenSampler::setUpMagnifier()

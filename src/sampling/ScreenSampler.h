@@ -1,6 +1,8 @@
 #pragma once
 #include "sampling/TargetCursor.h"
 
+#include "platform/SettingsStore.h"
+
 #include <QImage>
 #include <QObject>
 #include <QPoint>
@@ -30,7 +32,8 @@ public:
 
     // Settings "newzoom", "grid", "cross" and "sel" (section "Main").
     void restoreSettings();
-    void saveSettings();
+    // Appends this area's keys of section "Main" to the batch the window writes at shutdown.
+    void saveSettings(QList<platform::SettingsChange>& changes) const;
     // The magnifier at the end of start-up: scroll-bar ranges and a first (empty) view.
     void setUpMagnifier();
 

@@ -1,0 +1,42 @@
+#pragma once
+#include "codes/ColorHistory.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace tw {
+
+class MainWindow;
+class Swatch;
+
+// frmHistory, "Color History": the ten entries of the history as colour boxes, as they were when the window
+// opened. A left press on a box makes its colour Color #1, a right press Color #2; the window stays open.
+class HistoryWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit HistoryWindow(MainWindow& window);
+
+    // Opens the window modally over the main window; it is deleted when closed.
+    static HistoryWindow* showFor(MainWindow& window);
+
+    // 33 pixels square, as the main window's palette boxes are a smaller kind of the same box.
+    static constexpr int kBoxSize = 33;
+
+    std::array<Swatch*, ColorHistory::kSize> picHistory {};
+    QLabel* lblHeading = nullptr;
+    QLabel* lblHint = nullptr;
+    QPushButton* Command1 = nullptr;
+
+private:
+    void choose(std::size_t index, Qt::MouseButton button);
+    void clearHistory();
+
+    MainWindow& m_window;
+    ColorHistory::Entries m_entries;
+};
+
+} // namespace tw

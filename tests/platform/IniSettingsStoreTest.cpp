@@ -1,0 +1,328 @@
+#include "platform/qt/IniSettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <csignal>
+#include <unistd.h>
+
+using tw::platform::IniSettingsStore;
+using FileState = IniSettingsStore::FileState;
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList CorruptCopies(const QString& directory)
+{
+    return QDir(directory).entryList({ QStringLiteral("settings.ini.corrupt-*") }, QDir::Files | QDir::Dirs);
+}
+
+} // namespace
+
+class IniSettingsStoreTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_path;
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        m_path = m_dir.filePath(QStringLiteral("tintwise-color-picker/settings.ini"));
+    }
+
+    void aFirstStartReadsDefaultsAndWritesNothing()
+    {
+        IniSettingsStore store(m_path);
+        QCOMPARE(
+            store.read(QStringLiteral("Main"), QStringLiteral("newzoom"), QStringLiteral("13")), QStringLiteral("13"));
+        QCOMPARE(store.readBool(QStringLiteral("Main"), QStringLiteral("cross"), true), true);
+        QCOMPARE(store.readInt(QStringLiteral("Main"), QStringLiteral("scheme"), 0), 0);
+        QCOMPARE(store.fileState(), FileState::Missing);
+        QVERIFY(!QFile::exists(m_path));
+    }
+
+    void writesSectionsWithTheStoredTextForms()
+    {
+        IniSettingsStore store(m_path);
+        QVERIFY(store.writeBool(QStringLiteral("Main"), QStringLiteral("stick"), true));
+        QVERIFY(store.write(QStringLiteral("History"), QStringLiteral("1"), QStringLiteral("255")));
+        QVERIFY(store.apply(QStringLiteral("Main"),
+            { tw::platform::IntSetting(QStringLiteral("scheme"), 3),
+                tw::platform::BoolSetting(QStringLiteral("grid"), false) }));
+        QVERIFY(store.write(QStringLiteral("HTML"), QStringLiteral("num"), QStringLiteral("1")));
+        QCOMPARE(ReadAll(m_path),
+            QByteArray("[Main]\nstick=True\nscheme=3\ngrid=False\n\n[History]\n1=255\n\n[HTML]\nnum=1\n"));
+        QCOMPARE(store.fileState(), FileState::Valid);
+    }
+
+    void keysAndSectionsIgnoreLetterCase()
+    {
+        IniSettingsStore store(m_path);
+        QVERIFY(store.writeBool(QStringLiteral("Main"), QStringLiteral("cbocodes-3"), false));
+        QCOMPARE(store.read(QStringLiteral("main"), QStringLiteral("cboCodes-3")), QStringLiteral("False"));
+        QVERIFY(store.writeBool(QStringLiteral("MAIN"), QStringLiteral("CBOCODES-3"), true));
+        // One value, kept under the spelling it was first written with.
+        QCOMPARE(ReadAll(m_path), QByteArray("[Main]\ncbocodes-3=True\n"));
+        QVERIFY(store.removeKey(QStringLiteral("Main"), QStringLiteral("CboCodes-3")));
+        QCOMPARE(store.read(QStringLiteral("Main"), QStringLiteral("cbocodes-3"), QStringLiteral("none")),
+            QStringLiteral("none"));
+    }
+
+    void anyTextReadsBackExactly_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("empty value") << "Cap"
+                                     << "";
+        QTest::newRow("blanks at both ends") << "Cap"
+                                             << "  Tintwise Color Picker ";
+        QTest::newRow("path with backslashes") << "Cmd"
+                                               << R"(C:\x41\new\\share)";
+        QTest::newRow("line breaks and tab") << "Cmd"
+                                             << "one\ntwo\r\nthree\tfour";
+        QTest::newRow("format characters") << "Cmd"
+                                           << "[Main]\n;not a comment\n#nor this\na=b";
+        QTest::newRow("non-Latin text") << "Cmd"
+                                        << "/home/ñandú/カラー 🎨.tcpc";
+        QTest::newRow("no-break space at the end") << "Cmd" << QString::fromUtf8("x\u00a0");
+        QTest::newRow("key with = and brackets") << "a=b[c]"
+                                                 << "1";
+        QTest::newRow("key that looks like a section") << "[Main]"
+                                                       << "2";
+        QTest::newRow("key that looks like a comment") << ";k"
+                                                       << "3";
+        QTest::newRow("key with blanks at the ends") << " k "
+                                                     << "4";
+    }
+    void anyTextReadsBackExactly()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        {
+            IniSettingsStore writer(m_path);
+            QVERIFY(writer.write(QStringLiteral("Main"), QStringLiteral("before"), QStringLiteral("x")));
+            QVERIFY(writer.write(QStringLiteral("Main"), key, value));
+            QVERIFY(writer.write(QStringLiteral("Main"), QStringLiteral("after"), QStringLiteral("y")));
+        }
+        IniSettingsStore reader(m_path);
+        QCOMPARE(reader.read(QStringLiteral("Main"), key, QStringLiteral("<missing>")), value);
+        QCOMPARE(reader.read(QStringLiteral("Main"), QStringLiteral("before")), QStringLiteral("x"));
+        QCOMPARE(reader.read(QStringLiteral("Main"), QStringLiteral("after")), QStringLiteral("y"));
+        QCOMPARE(reader.fileState(), FileState::Valid);
+    }
+
+    void readsAFileEditedByHand()
+    {
+        QDir().mkpath(QFileInfo(m_path).path());
+        WriteAll(m_path,
+            "\xEF\xBB\xBF; written by hand\r\n[Main]\r\n  stick = False  \r\n# a note\r\nCmd=C:\\tmp\\a.tcpc\r\n"
+            "top=True\r\ntop=False\r\n\r\n[ History ]\r\n1=255\r\n[main]\r\nhigh=True\r\n");
+        IniSettingsStore store(m_path);
+        QCOMPARE(store.fileState(), FileState::Valid);
+        QCOMPARE(store.read(QStringLiteral("Main"), QStringLiteral("stick")), QStringLiteral("False"));
+        QCOMPARE(store.read(QStringLiteral("Main"), QStringLiteral("Cmd")), QStringLiteral("C:\\tmp\\a.tcpc"));
+        QCOMPARE(store.read(QStringLiteral("Main"), QStringLiteral("top")), QStringLiteral("False"));
+        QCOMPARE(store.read(QStringLiteral("Main"), QStringLiteral("high")), QStringLiteral("True"));
+        QCOMPARE(store.read(QStringLiteral("History"), QStringLiteral("1")), QStringLiteral("255"));
+    }
+
+    void removesKeysSectionsAndEverything()
+    {
+        IniSettingsStore store(m_path);
+        QVERIFY(store.apply(QStringLiteral("History"),
+            { { QStringLiteral("1"), QStringLiteral("255") }, { QStringLiteral("2"), QStringLiteral("0") } }));
+        QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("x")));
+        QVERIFY(store.removeKey(QStringLiteral("History"), QStringLiteral("1")));
+        QCOMPARE(store.read(QStringLiteral("History"), QStringLiteral("2")), QStringLiteral("0"));
+        QVERIFY(store.removeSection(QStringLiteral("history")));
+        QCOMPARE(ReadAll(m_path), QByteArray("[Main]\nCap=x\n"));
+        // Removing what is not there succeeds and changes nothing.
+        QVERIFY(store.removeSection(QStringLiteral("History")));
+        QVERIFY(store.removeKey(QStringLiteral("Main"), QStringLiteral("none")));
+        QVERIFY(store.removeAll());
+        QVERIFY(!QFile::exists(m_path));
+        QCOMPARE(
+            store.read(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("gone")), QStringLiteral("gone"));
+    }
+
+    void seesWhatAnotherStoreWroteAtOnce()
+    {
+        IniSettingsStore mine(m_path);
+        IniSettingsStore other(m_path);
+        QVERIFY(other.write(QStringLiteral("Main"), QStringLiteral("Cmd"), QStringLiteral("start")));
+        QCOMPARE(mine.read(QStringLiteral("Main"), QStringLiteral("Cmd")), QStringLiteral("start"));
+        // Same size, same key, many times within one tick of the file system's clock: every change is seen.
+        for (int i = 0; i < 200; ++i) {
+            const QString value = QString::number(i % 10);
+            QVERIFY(other.write(QStringLiteral("Main"), QStringLiteral("Cmd"), value));
+            QCOMPARE(mine.read(QStringLiteral("Main"), QStringLiteral("Cmd")), value);
+        }
+        // A write of one store keeps the keys the other wrote since its last read.
+        QVERIFY(other.write(QStringLiteral("Main"), QStringLiteral("a"), QStringLiteral("1")));
+        QVERIFY(mine.write(QStringLiteral("Main"), QStringLiteral("b"), QStringLiteral("2")));
+        QCOMPARE(other.read(QStringLiteral("Main"), QStringLiteral("a")), QStringLiteral("1"));
+        QCOMPARE(other.read(QStringLiteral("Main"), QStringLiteral("b")), QStringLiteral("2"));
+    }
+
+    void aDamagedFileReadsAsDefaultsAndIsKeptAside_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("expectedState");
+        const auto corrupt = static_cast<int>(FileState::Corrupt);
+        QTest::newRow("not UTF-8") << QByteArray("[Main]\nCap=\xff\xfe\x80\n") << corrupt;
+        QTest::newRow("NUL byte") << QByteArray("[Main]\nCap=a\0b\n", 15) << corrupt;
+        QTest::newRow("line without =") << QByteArray("[Main]\nstick True\n") << corrupt;
+        QTest::newRow("key before any section") << QByteArray("stick=True\n[Main]\n") << corrupt;
+        QTest::newRow("section not closed") << QByteArray("[Main\nstick=True\n") << corrupt;
+        QTest::newRow("empty key") << QByteArray("[Main]\n=True\n") << corrupt;
+        QTest::newRow("larger than any settings file")
+            << QByteArray("[Main]\nx=") + QByteArray(IniSettingsStore::kMaxFileSize, 'a') + "\n"
+            << corrupt;
+        QTest::newRow("a folder in its place") << QByteArray() << static_cast<int>(FileState::Unreadable);
+    }
+    void aDamagedFileReadsAsDefaultsAndIsKeptAside()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, expectedState);
+        const bool folder = expectedState == static_cast<int>(FileState::Unreadable);
+        QDir().mkpath(QFileInfo(m_path).path());
+        if (folder)
+            QVERIFY(QDir().mkpath(m_path));
+        else
+            WriteAll(m_path, content);
+
+        IniSettingsStore store(m_path);
+        QCOMPARE(store.read(QStringLiteral("Main"), QStringLiteral("stick"), QStringLiteral("default")),
+            QStringLiteral("default"));
+        QCOMPARE(static_cast<int>(store.fileState()), expectedState);
+        if (!folder)
+            QCOMPARE(ReadAll(m_path), content);
+
+        // The first write starts a new file and keeps the damaged one under another name.
+        QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cmd"), QStringLiteral("new")));
+        QCOMPARE(ReadAll(m_path), QByteArray("[Main]\nCmd=new\n"));
+        const QStringList copies = CorruptCopies(QFileInfo(m_path).path());
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(store.movedAsidePath(), QFileInfo(m_path).path() + u'/' + copies[0]);
+        if (!folder)
+            QCOMPARE(ReadAll(store.movedAsidePath()), content);
+        QCOMPARE(store.fileState(), FileState::Valid);
+    }
+
+    void aWriteThatCannotBeStoredLeavesEverythingAsItWas()
+    {
+        IniSettingsStore store(m_path);
+        QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("kept")));
+        const QByteArray before = ReadAll(m_path);
+        // Larger than the store would read back: refused as a whole, batch included.
+        QVERIFY(!store.apply(QStringLiteral("Main"),
+            { { QStringLiteral("Cap"), QStringLiteral("changed") },
+                { QStringLiteral("huge"), QString(IniSettingsStore::kMaxFileSize, u'x') } }));
+        QCOMPARE(store.read(QStringLiteral("Main"), QStringLiteral("Cap")), QStringLiteral("kept"));
+        QCOMPARE(
+            store.read(QStringLiteral("Main"), QStringLiteral("huge"), QStringLiteral("none")), QStringLiteral("none"));
+        QCOMPARE(ReadAll(m_path), before);
+    }
+
+    void aFileThatCannotBeWrittenFailsTheWrite()
+    {
+        if (::geteuid() == 0)
+            QSKIP("the superuser may write into any folder");
+        IniSettingsStore store(m_path);
+        QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("kept")));
+        const QString folder = QFileInfo(m_path).path();
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const bool written = store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("changed"));
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(!written);
+        QCOMPARE(store.read(QStringLiteral("Main"), QStringLiteral("Cap")), QStringLiteral("kept"));
+    }
+
+    void findsTheFileUnderTheConfigFolder_data()
+    {
+        QTest::addColumn<QByteArray>("configHome");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("set") << QByteArray("/tmp/cfg") << "/tmp/cfg/tintwise-color-picker/settings.ini";
+        QTest::newRow("unset") << QByteArray() << QDir::homePath() + "/.config/tintwise-color-picker/settings.ini";
+        QTest::newRow("relative, so ignored")
+            << QByteArray("cfg") << QDir::homePath() + "/.config/tintwise-color-picker/settings.ini";
+    }
+    void findsTheFileUnderTheConfigFolder()
+    {
+        QFETCH(QByteArray, configHome);
+        QFETCH(QString, expected);
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", configHome);
+        const QString path = IniSettingsStore::defaultFilePath();
+        qputenv("XDG_CONFIG_HOME", saved);
+        QCOMPARE(path, expected);
+    }
+
+    void twoProcessesWritingAtOnceLoseNothing()
+    {
+        constexpr int kPerProcess = 60;
+        QProcess first;
+        QProcess second;
+        first.start(QStringLiteral(TW_SETTINGS_WRITER),
+            { m_path, QStringLiteral("keys"), QStringLiteral("p1"), QString::number(kPerProcess) });
+        second.start(QStringLiteral(TW_SETTINGS_WRITER),
+            { m_path, QStringLiteral("keys"), QStringLiteral("p2"), QString::number(kPerProcess) });
+        // This process writes at the same time.
+        IniSettingsStore store(m_path);
+        for (int i = 0; i < kPerProcess; ++i)
+            QVERIFY(
+                store.write(QStringLiteral("Main"), QStringLiteral("p0-") + QString::number(i), QStringLiteral("v")));
+        QVERIFY(first.waitForFinished(60000));
+        QVERIFY(second.waitForFinished(60000));
+        QCOMPARE(first.exitCode(), 0);
+        QCOMPARE(second.exitCode(), 0);
+        IniSettingsStore reader(m_path);
+        for (const char* prefix : { "p0-", "p1-", "p2-" })
+            for (int i = 0; i < kPerProcess; ++i)
+                QVERIFY2(!reader.read(QStringLiteral("Main"), QLatin1String(prefix) + QString::number(i)).isEmpty(),
+                    qPrintable(QLatin1String(prefix) + QString::number(i)));
+    }
+
+    void aKilledWriterNeverLeavesATruncatedFile()
+    {
+        for (int round = 0; round < 12; ++round) {
+            QProcess writer;
+            writer.start(QStringLiteral(TW_SETTINGS_WRITER), { m_path, QStringLiteral("churn") });
+            QVERIFY(writer.waitForReadyRead(20000));
+            QThread::msleep(QRandomGenerator::global()->bounded(1, 40));
+            ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
+            QVERIFY(writer.waitForFinished(10000));
+
+            IniSettingsStore reader(m_path);
+            QCOMPARE(reader.fileState(), FileState::Valid);
+            const QString blob = reader.read(QStringLiteral("Main"), QStringLiteral("blob"));
+            QCOMPARE(QString::number(blob.size()), reader.read(QStringLiteral("Main"), QStringLiteral("length")));
+            QCOMPARE(blob, QString(blob.size(), blob.at(0)));
+            // A lock the killed writer may have left does not block the next write.
+            QVERIFY(reader.write(QStringLiteral("Main"), QStringLiteral("after"), QString::number(round)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(IniSettingsStoreTest)
+#include "IniSettingsStoreTest.moc"

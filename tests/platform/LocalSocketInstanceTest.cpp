@@ -1,0 +1,251 @@
+#include "platform/qt/LocalSocketInstance.h"
+
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using tw::platform::LocalSocketInstance;
+using Role = tw::platform::SingleInstance::Role;
+
+namespace {
+
+QProcessEnvironment RuntimeEnvironment(const QString& runtime)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    return environment;
+}
+
+// Runs the helper as another process while this one keeps serving its events.
+int RunHelper(const QString& runtime, const QStringList& arguments, QByteArray* output = nullptr)
+{
+    QProcess helper;
+    helper.setProcessEnvironment(RuntimeEnvironment(runtime));
+    helper.start(QStringLiteral(TW_INSTANCE_HELPER), arguments);
+    if (!QTest::qWaitFor([&] { return helper.state() == QProcess::NotRunning; }, 20000))
+        return -1;
+    if (output)
+        *output = helper.readAllStandardOutput();
+    return helper.exitStatus() == QProcess::NormalExit ? helper.exitCode() : -1;
+}
+
+} // namespace
+
+class LocalSocketInstanceTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_runtime;
+
+    // Messages sent straight to the running copy's socket: answers whether it accepted.
+    bool SendRaw(const QString& socketPath, const QByteArray& bytes, bool* closed = nullptr)
+    {
+        QLocalSocket socket;
+        socket.connectToServer(socketPath);
+        if (!socket.waitForConnected(2000))
+            return false;
+        socket.write(bytes);
+        socket.flush();
+        (void)QTest::qWaitFor(
+            [&] { return socket.bytesAvailable() > 0 || socket.state() != QLocalSocket::ConnectedState; },
+            LocalSocketInstance::kMessageTimeoutMs + 2000);
+        if (closed)
+            *closed = socket.state() != QLocalSocket::ConnectedState;
+        return socket.readAll() == "A";
+    }
+
+private Q_SLOTS:
+    void init() { QVERIFY(m_runtime.isValid()); }
+
+    void aSecondStartHandsItsPathToTheRunningCopy()
+    {
+        LocalSocketInstance running(m_runtime.path());
+        QCOMPARE(running.claim(), Role::Running);
+        QVERIFY(running.isListening());
+        QStringList received;
+        running.setReceiver([&](const QString& path) { received.append(path); });
+
+        const QString path = QStringLiteral("/home/user/Colours/ünïcode palette.tcpp");
+        QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), path }), 0);
+        QTRY_COMPARE(received, QStringList { path });
+        // A start without a file hands over an empty command line: the running copy comes forward.
+        QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), QString() }), 0);
+        QTRY_COMPARE(received, (QStringList { path, QString() }));
+    }
+
+    void handOversBeforeTheReceiverIsSetAreKept()
+    {
+        LocalSocketInstance running(m_runtime.path());
+        QCOMPARE(running.claim(), Role::Running);
+        QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), QStringLiteral("/early.tcpc") }), 0);
+        QStringList received;
+        running.setReceiver([&](const QString& path) { received.append(path); });
+        QTRY_COMPARE(received, QStringList { QStringLiteral("/early.tcpc") });
+    }
+
+    void theSocketIsInAFolderOnlyItsUserMayEnter()
+    {
+        LocalSocketInstance running(m_runtime.path());
+        QCOMPARE(running.claim(), Role::Running);
+        const QString socket = running.socketPath();
+        QVERIFY(socket.contains(QString::number(::geteuid())));
+        struct stat folder { };
+        QCOMPARE(::stat(QFile::encodeName(QFileInfo(socket).path()).constData(), &folder), 0);
+        QCOMPARE(folder.st_mode & 0777, 0700u);
+        QCOMPARE(folder.st_uid, ::geteuid());
+        struct stat file { };
+        QCOMPARE(::stat(QFile::encodeName(socket).constData(), &file), 0);
+        QVERIFY(S_ISSOCK(file.st_mode));
+        QCOMPARE(file.st_mode & 077, 0u);
+    }
+
+    void anotherUserCannotConnect()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs the superuser to start a process as another user");
+        // The temporary folder must let the other user reach the private folder, which then stops it.
+        QVERIFY(QFile::setPermissions(m_runtime.path(),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ExeGroup
+                | QFileDevice::ExeOther));
+        LocalSocketInstance running(m_runtime.path());
+        QCOMPARE(running.claim(), Role::Running);
+        int calls = 0;
+        running.setReceiver([&](const QString&) { ++calls; });
+        QCOMPARE(
+            RunHelper(m_runtime.path(),
+                { QStringLiteral("connect"), running.socketPath(), QStringLiteral("/x"), QStringLiteral("65534") }),
+            4);
+        // The same user gets through the same way.
+        QCOMPARE(
+            RunHelper(m_runtime.path(), { QStringLiteral("connect"), running.socketPath(), QStringLiteral("/y") }), 0);
+        QTRY_COMPARE(calls, 1);
+    }
+
+    void aStaleServerOfAKilledCopyDoesNotBlockTheNextStart()
+    {
+        QProcess crashed;
+        crashed.setProcessEnvironment(RuntimeEnvironment(m_runtime.path()));
+        crashed.start(QStringLiteral(TW_INSTANCE_HELPER), { QStringLiteral("serve") });
+        QVERIFY(crashed.waitForReadyRead(20000));
+        QCOMPARE(crashed.readLine().trimmed(), QByteArray("running"));
+        ::kill(static_cast<pid_t>(crashed.processId()), SIGKILL);
+        QVERIFY(crashed.waitForFinished(10000));
+
+        const QString uid = QString::number(::geteuid());
+        QVERIFY(QFileInfo::exists(m_runtime.filePath(QStringLiteral("tintwise-color-picker-%1/instance-%1").arg(uid))));
+        LocalSocketInstance next(m_runtime.path());
+        QCOMPARE(next.claim(), Role::Running);
+        QVERIFY(next.isListening());
+        QStringList received;
+        next.setReceiver([&](const QString& path) { received.append(path); });
+        QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), QStringLiteral("/after.tcpc") }), 0);
+        QTRY_COMPARE(received, QStringList { QStringLiteral("/after.tcpc") });
+    }
+
+    void aRunningCopyThatDoesNotAnswerIsAFailedHandOver()
+    {
+        LocalSocketInstance running(m_runtime.path());
+        QCOMPARE(running.claim(), Role::Running);
+        QProcess later;
+        later.setProcessEnvironment(RuntimeEnvironment(m_runtime.path()));
+        later.start(QStringLiteral(TW_INSTANCE_HELPER), { QStringLiteral("serve") });
+        // Waiting here blocks this process's events, as a hung copy would: the later start gets no answer.
+        QVERIFY(later.waitForFinished(LocalSocketInstance::kReplyTimeoutMs + 15000));
+        QCOMPARE(later.readAllStandardOutput(), QByteArray("another\nfailed\n"));
+    }
+
+    void startsAtTheSameMomentLeaveOneRunningCopy()
+    {
+        constexpr int kStarts = 6;
+        // The helpers wait at a gate and all claim once it opens.
+        const QString gate = m_runtime.filePath(QStringLiteral("gate"));
+        QProcessEnvironment environment = RuntimeEnvironment(m_runtime.path());
+        environment.insert(QStringLiteral("TW_START_GATE"), gate);
+        std::vector<std::unique_ptr<QProcess>> starts;
+        for (int i = 0; i < kStarts; ++i) {
+            starts.push_back(std::make_unique<QProcess>());
+            starts.back()->setProcessEnvironment(environment);
+            starts.back()->start(QStringLiteral(TW_INSTANCE_HELPER), { QStringLiteral("serve") });
+            QVERIFY(starts.back()->waitForStarted());
+        }
+        QTest::qWait(300);
+        QFile(gate).open(QIODevice::WriteOnly);
+        int running = 0;
+        int delivered = 0;
+        QProcess* server = nullptr;
+        for (auto& start : starts) {
+            QVERIFY(start->waitForReadyRead(20000));
+            const QByteArray first = start->readLine().trimmed();
+            if (first == "running") {
+                ++running;
+                server = start.get();
+            }
+        }
+        QCOMPARE(running, 1);
+        for (auto& start : starts) {
+            if (start.get() == server)
+                continue;
+            QVERIFY(start->waitForFinished(20000));
+            delivered += start->readAll().contains("delivered") ? 1 : 0;
+        }
+        QCOMPARE(delivered, kStarts - 1);
+        QByteArray output;
+        QTRY_COMPARE((output += server->readAllStandardOutput()).count("received:served"), kStarts - 1);
+        server->kill();
+        server->waitForFinished();
+    }
+
+    void malformedAndOversizedMessagesAreIgnored_data()
+    {
+        QTest::addColumn<QByteArray>("message");
+        const QByteArray magic = LocalSocketInstance::kMagic;
+        const auto header = [&](quint32 length) {
+            char bytes[4];
+            qToBigEndian(length, bytes);
+            return magic + QByteArray(bytes, 4);
+        };
+        QTest::newRow("wrong magic") << QByteArray("GET / HTTP/1.0\r\n\r\n");
+        QTest::newRow("length beyond the limit") << header(LocalSocketInstance::kMaxPathBytes + 1) + "x";
+        QTest::newRow("4 GB announced") << header(0xFFFFFFFFu);
+        QTest::newRow("more bytes than announced") << header(2) + "abc";
+        QTest::newRow("not UTF-8") << header(2) + "\xff\xfe";
+        QTest::newRow("NUL in the path") << header(3) + QByteArray("a\0b", 3);
+        QTest::newRow("cut short, then silence") << header(10) + "abc";
+    }
+    void malformedAndOversizedMessagesAreIgnored()
+    {
+        QFETCH(QByteArray, message);
+        LocalSocketInstance running(m_runtime.path());
+        QCOMPARE(running.claim(), Role::Running);
+        QStringList received;
+        running.setReceiver([&](const QString& path) { received.append(path); });
+        bool closed = false;
+        QVERIFY(!SendRaw(running.socketPath(), message, &closed));
+        QVERIFY(closed);
+        QTest::qWait(50);
+        QVERIFY(received.isEmpty());
+        // The running copy goes on taking well-formed hand-overs.
+        QVERIFY(SendRaw(running.socketPath(), LocalSocketInstance::encodeMessage(QStringLiteral("/ok.tcpc"))));
+        QTRY_COMPARE(received, QStringList { QStringLiteral("/ok.tcpc") });
+    }
+
+    void aPathTooLongIsNotSent()
+    {
+        LocalSocketInstance running(m_runtime.path());
+        QCOMPARE(running.claim(), Role::Running);
+        QStringList received;
+        running.setReceiver([&](const QString& path) { received.append(path); });
+        const QString longPath = QString(LocalSocketInstance::kMaxPathBytes + 1, u'a');
+        QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), longPath }), 1);
+        QTest::qWait(50);
+        QVERIFY(received.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(LocalSocketInstanceTest)
+#include "LocalSocketInstanceTest.moc"
