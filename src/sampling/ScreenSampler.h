@@ -1,7 +1,6 @@
 #pragma once
-#include "sampling/TargetCursor.h"
-
 #include "platform/SettingsStore.h"
+#include "sampling/TargetCursor.h"
 
 #include <QImage>
 #include <QObject>

@@ -7,6 +7,9 @@ program=$1
 home=$(mktemp -d)
 export XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/runtime
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+# The once-only tip about the code rows would stand modal over the window: mark it as seen.
+mkdir -p "$XDG_CONFIG_HOME/tintwise-color-picker"
+printf '[Main]\nblnCodesTip=True\n' >"$XDG_CONFIG_HOME/tintwise-color-picker/settings.ini"
 chmod 700 "$XDG_RUNTIME_DIR"
 pid=
 trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$home"' EXIT
@@ -91,7 +94,11 @@ run_case() { # scale
         [ -n "${TW_E2E_SHOTS:-}" ] && cp "$shot" "$TW_E2E_SHOTS/after-scale$scale.png"
         return 1
     fi
-    # FIXME: once the history is stored, also check that the colour is its newest entry.
+    # The release recorded the colour as the newest history entry (51 + 256 * 102 + 65536 * 204).
+    if ! sed -n '/^\[History\]/,/^\[/p' "$XDG_CONFIG_HOME/tintwise-color-picker/settings.ini" | grep -qx '1=13395507'; then
+        echo "scale $scale: $picked is not the newest history entry" >&2
+        return 1
+    fi
     echo "scale $scale: dragged to ($pixel_x, $pixel_y), Color #1 is $picked"
     kill $pid
     wait $pid 2>/dev/null || true

@@ -1,4 +1,7 @@
+#include "core/FileText.h"
+#include "core/PaletteText.h"
 #include "mainwindow/StartUp.h"
+#include "palette/EncodedFile.h"
 #include "tests/fakes/FakeSingleInstance.h"
 #include "tests/gui/MainWindowFixture.h"
 
@@ -6,6 +9,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tw;
@@ -113,17 +117,21 @@ private Q_SLOTS:
 
     void theRunningCopyTakesTheHandOver()
     {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("c.tcpc"));
+        QVERIFY(WriteEncodedFile(path, core::BuildColorText({ 1, 255 }), core::SystemUnitRandom()).ok());
         MainWindowFixture f;
         f->showMinimized();
-        ReceiveHandOver(f.window, QStringLiteral("/home/u/c.tcpc"));
-        QCOMPARE(f.fakes.settings.read(kMain, QStringLiteral("Cmd")), QStringLiteral("/home/u/c.tcpc"));
-        QCOMPARE(f->commandLine(), QStringLiteral("/home/u/c.tcpc"));
+        ReceiveHandOver(f.window, path);
+        QCOMPARE(f.fakes.settings.read(kMain, QStringLiteral("Cmd")), path);
+        QCOMPARE(f->commandLine(), path);
+        QCOMPARE(f->color(ColorSlot::One), 255);
         QVERIFY(f->isVisible());
         QVERIFY(!f->isMinimized());
-        // The later start wrote "Cmd" already: nothing more to write.
+        // The later start wrote "Cmd" already: nothing more to write but the caption.
         const int writes = f.fakes.settings.writeCount();
-        ReceiveHandOver(f.window, QStringLiteral("/home/u/c.tcpc"));
-        QCOMPARE(f.fakes.settings.writeCount(), writes);
+        ReceiveHandOver(f.window, path);
+        QCOMPARE(f.fakes.settings.writeCount(), writes + 1);
     }
 
     void theCommandLinePathBecomesAbsolute()
