@@ -1,6 +1,6 @@
+#include "mainwindow/StartUp.h"
 #include "core/FileText.h"
 #include "core/PaletteText.h"
-#include "mainwindow/StartUp.h"
 #include "palette/EncodedFile.h"
 #include "tests/fakes/FakeSingleInstance.h"
 #include "tests/gui/MainWindowFixture.h"
