@@ -1,5 +1,6 @@
 // Typing codes: the pure checks of each notation, the converter, and a confirmed entry in the main window
 // with everything it refreshes (offscreen).
+#include "bench/QtBenchmarkMain.h"
 #include "codes/CodeEntry.h"
 #include "codes/Converter.h"
 #include "codes/Sliders.h"
@@ -7,7 +8,6 @@
 #include "mainwindow/MainWindow.h"
 #include "tests/fakes/FakeServices.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <benchmark/benchmark.h>
 
@@ -77,10 +77,5 @@ BENCHMARK(BM_SpinStepHue);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tw::bench::RunQtBenchmarks(argc, argv);
 }

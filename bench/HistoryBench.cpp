@@ -1,12 +1,12 @@
 // One History call, with its write of the settings file, beside one atomic settings write of the same file.
 // Both run on a settings file of the size a user's file has (the main table and ten history entries) in a
 // temporary folder, so they include the lock file, the temporary file, fsync and the rename.
+#include "bench/QtBenchmarkMain.h"
 #include "codes/ColorHistory.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/qt/IniSettingsStore.h"
 #include "tests/fakes/FakeServices.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -90,10 +90,5 @@ BENCHMARK(BM_CachedRead);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tw::bench::RunQtBenchmarks(argc, argv);
 }

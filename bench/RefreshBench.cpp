@@ -1,8 +1,8 @@
 // The main window's full refresh of one colour (GetRGBValue + GetHEXValue) with its widgets, offscreen.
+#include "bench/QtBenchmarkMain.h"
 #include "mainwindow/MainWindow.h"
 #include "tests/fakes/FakeServices.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -43,10 +43,5 @@ BENCHMARK(BM_RefreshColor2);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tw::bench::RunQtBenchmarks(argc, argv);
 }

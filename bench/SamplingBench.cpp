@@ -1,13 +1,13 @@
 // Screen sampling: one live step of a drag (the pointer moves, the magnifier redraws, the colour's six
 // notations refresh) at three zoom levels, and a press on the target (snapshot of the real screen plus the
 // first redraw) beside a bare QScreen::grabWindow of the same screen.
+#include "bench/QtBenchmarkMain.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/qt/QtScreen.h"
 #include "sampling/ScreenSampler.h"
 #include "sampling/ZoomFrame.h"
 #include "tests/fakes/FakeServices.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QScreen>
 #include <benchmark/benchmark.h>
@@ -94,14 +94,8 @@ BENCHMARK(BM_PressOnTarget)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 } // namespace
 
+// Without a display the live steps still run offscreen; the press needs a real (or virtual) screen.
 int main(int argc, char** argv)
 {
-    // Without a display the live steps still run offscreen; the press needs a real (or virtual) screen.
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tw::bench::RunQtBenchmarks(argc, argv, tw::bench::Display::RealWhenAvailable);
 }

@@ -2,10 +2,8 @@
 # Starts the real program on the X display and checks that its main window appears with its caption.
 set -euo pipefail
 program=$1
-home=$(mktemp -d)
-export XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/common.bash"
+make_home
 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$home"' EXIT

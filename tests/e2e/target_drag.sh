@@ -4,13 +4,9 @@
 # only exact device-pixel handling reaches.
 set -euo pipefail
 program=$1
-home=$(mktemp -d)
-export XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/common.bash"
 # The once-only tip about the code rows would stand modal over the window: mark it as seen.
-mkdir -p "$XDG_CONFIG_HOME/tintwise-color-picker"
-printf '[Main]\nblnCodesTip=True\n' >"$XDG_CONFIG_HOME/tintwise-color-picker/settings.ini"
-chmod 700 "$XDG_RUNTIME_DIR"
+make_home $'[Main]\nblnCodesTip=True\n'
 pid=
 trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$home"' EXIT
 
