@@ -14,7 +14,8 @@ chmod 700 "$XDG_RUNTIME_DIR"
 cat >"$home/until-shown" <<'SCRIPT'
 #!/usr/bin/env bash
 "$1" & pid=$!
-xdotool search --sync --onlyvisible --name "$2" >/dev/null
+# xdotool's own --sync looks only every half second: poll faster.
+until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do sleep 0.005; done
 kill $pid; wait $pid 2>/dev/null || true
 SCRIPT
 chmod +x "$home/until-shown"

@@ -2,6 +2,7 @@
 
 #include "core/CodeChecks.h"
 #include "core/Hsl.h"
+#include "core/Notations.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemColors.h"
@@ -37,6 +38,22 @@ namespace {
         return core::RoundHalfEven(std::clamp(*number, -100000.0, 100000.0));
     }
 
+    // The code a hex field shows for a colour.
+    std::string OwnCode(CodeField field, core::ColorValue color)
+    {
+        const std::string vb = core::FormatVbHex(color);
+        switch (field) {
+        case CodeField::Html:
+            return core::FormatHtmlHex(core::SplitColor(color));
+        case CodeField::Vb:
+            return vb;
+        case CodeField::Delphi:
+            return core::FormatDelphiHex(vb);
+        default:
+            return core::FormatCppHex(vb);
+        }
+    }
+
     // Focus that moves because another window (a message box, a menu, another program) comes up is no
     // leaving of the field: the field keeps its focus period and its entry.
     bool IsWindowSwitch(Qt::FocusReason reason)
@@ -57,6 +74,13 @@ CodeEntry::CodeEntry(MainWindow& window)
             QLineEdit* edit = window.codeFrame(slot)->field(field);
             m_places.insert(edit, { slot, field });
             edit->installEventFilter(this);
+            // What the program writes into the field that has the focus (a refresh after a palette or
+            // magnifier click, a spin step) is the field's value now: leaving it without an entry keeps that,
+            // not the number from before. Typing marks the text modified; a programmatic write does not.
+            connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString& text) {
+                if (edit == m_owner && !edit->isModified())
+                    m_window.setFocusText(text);
+            });
         }
     }
     // Both options start checked, as on a first start; the settings override them.
@@ -142,7 +166,6 @@ void CodeEntry::onFocusIn(QLineEdit* edit, Qt::FocusReason reason)
         endFocusPeriod(m_owner);
     m_owner = edit;
     m_confirmed = false;
-    m_spinEdited = false;
     m_window.setFocusText(edit->text());
     // The selection is made once the click or key that brought the focus is through, or it would undo it.
     // The line edit itself selects everything when tabbed into; without the option that is taken back.
@@ -158,10 +181,9 @@ void CodeEntry::onFocusIn(QLineEdit* edit, Qt::FocusReason reason)
 
 void CodeEntry::endFocusPeriod(QLineEdit* edit)
 {
-    if (!m_confirmed && !m_spinEdited)
+    if (!m_confirmed)
         restore(edit);
     m_confirmed = false;
-    m_spinEdited = false;
     m_owner = nullptr;
 }
 
@@ -242,6 +264,10 @@ void CodeEntry::checkHex(ColorSlot slot, CodeField field)
 {
     QLineEdit* edit = m_window.codeFrame(slot)->field(field);
     const std::string text = edit->text().toStdString();
+    // The field still shows the colour's own code, as the program wrote it: nothing was entered, and checking
+    // would refuse the program's own text for black in VB hex (&H0&, whose digits are all zeros).
+    if (edit->text() == m_window.focusText() && text == OwnCode(field, m_window.color(slot)))
+        return;
     const auto notify = notifyCorrections() ? core::NotifyCorrections::On : core::NotifyCorrections::Off;
     core::HexCodeCheck check;
     switch (field) {

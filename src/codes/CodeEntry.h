@@ -32,10 +32,6 @@ public:
     bool notifyCorrections() const;
     bool highlight() const;
 
-    // Spin-edit flag: a spin button changed a field during this focus period, so the field that has the focus
-    // keeps what it shows when it loses the focus.
-    void noteSpinEdit() { m_spinEdited = true; }
-
     // The settings "notify" and "high" (section "Main").
     void restoreSettings();
     // Appends this area's keys of section "Main" to the batch the window writes at shutdown.
@@ -51,7 +47,7 @@ private:
     };
 
     void onFocusIn(QLineEdit* edit, Qt::FocusReason reason);
-    // Leaving the field: its entry is abandoned unless it was confirmed or a spin button changed it.
+    // Leaving the field: its entry is abandoned unless it was confirmed.
     void endFocusPeriod(QLineEdit* edit);
     void checkRgbOrHsl(ColorSlot slot, CodeField field);
     void applyHslField(ColorSlot slot, CodeField field);
@@ -66,7 +62,6 @@ private:
     QLineEdit* m_owner = nullptr;
     // Confirmed flag: set when a confirmation starts during the current focus period.
     bool m_confirmed = false;
-    bool m_spinEdited = false;
 };
 
 } // namespace tw

@@ -222,9 +222,11 @@ std::optional<int> RunConverterIfAsked(int argc, const char* const argv[], std::
 {
     std::vector<std::string> args;
     bool asked = false;
+    bool optionsEnded = false; // after "--" every argument is a file name, even one called --convert
     for (int i = 1; i < argc; ++i) {
         args.emplace_back(argv[i]);
-        asked = asked || IsOption(args.back(), kConvert);
+        optionsEnded = optionsEnded || args.back() == "--";
+        asked = asked || (!optionsEnded && IsOption(args.back(), kConvert));
     }
     if (!asked)
         return std::nullopt;

@@ -115,7 +115,12 @@ void HistoryWindow::clearHistory()
             core::MessageIcon::Question, platform::PromptButtons::YesNo, platform::PromptAnswer::Yes });
     if (answer != platform::PromptAnswer::Yes)
         return;
-    m_window.colorHistory().clear();
+    if (!m_window.colorHistory().clear()) {
+        // The entries are still stored: showing the boxes empty would report a clearing that did not happen.
+        m_window.showMessage({ "The Color History could not be cleared: the settings file cannot be written.",
+            core::MessageIcon::Exclamation });
+        return;
+    }
     m_entries = {};
     for (Swatch* box : picHistory)
         box->setColor(core::kEmptyColor);

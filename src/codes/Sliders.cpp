@@ -39,9 +39,8 @@ namespace {
 
 } // namespace
 
-Sliders::Sliders(MainWindow& window, CodeEntry& codeEntry)
+Sliders::Sliders(MainWindow& window)
     : m_window(window)
-    , m_codeEntry(codeEntry)
 {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -122,7 +121,6 @@ void Sliders::putSpinBack(QScrollBar* spin)
 
 void Sliders::onSpinChanged(QScrollBar* spin, int value)
 {
-    m_codeEntry.noteSpinEdit();
     if (m_spinnerGuard || value == 0)
         return;
     const Spin where = m_spins.value(spin);

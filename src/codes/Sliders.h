@@ -13,7 +13,6 @@ class QTimer;
 
 namespace tw {
 
-class CodeEntry;
 class MainWindow;
 
 // The twelve spin buttons beside the RGB and HSL fields (one step each) and the three precision slides,
@@ -24,7 +23,7 @@ class MainWindow;
 class Sliders : public QObject {
     Q_OBJECT
 public:
-    Sliders(MainWindow& window, CodeEntry& codeEntry);
+    explicit Sliders(MainWindow& window);
     ~Sliders() override;
 
     // "Expand" (Check1): the setting "check1", 0 or 1.
@@ -59,7 +58,6 @@ private:
     void putSpinBack(QScrollBar* spin);
 
     MainWindow& m_window;
-    CodeEntry& m_codeEntry;
     QHash<QObject*, Spin> m_spins;
     QList<QScrollBar*> m_slides;
     // Spinner guard: True while a handler writes a spin button back to 0.

@@ -148,14 +148,6 @@ namespace {
         return static_cast<std::uint32_t>(*value);
     }
 
-    constexpr std::uint32_t kFirstSystemColor = 0x80000000u;
-    constexpr std::uint32_t kLastSystemColor = 0x80000018u;
-
-    bool IsSystemColorConstant(std::uint32_t value)
-    {
-        return value >= kFirstSystemColor && value <= kLastSystemColor;
-    }
-
     constexpr const char* kTooManyDigits = "The number has more than eight significant hex digits, more than 32 bits "
                                            "can hold.";
 
@@ -271,7 +263,7 @@ HexCodeCheck CheckVbHex(std::string_view text, NotifyCorrections notify, const S
             messages.push_back(Failure("An error occured while determining whether Tintwise Color Picker's VB "
                                        "System Color Constant warning message box should appear for: "
                 + digits + "\n\n" + kTooManyDigits));
-        else if (IsSystemColorConstant(*number))
+        else if (IsSystemColorConstant(static_cast<ColorValue>(*number)))
             messages.push_back(Note("You entered a VB System Color Constant. As a result, Tintwise Color Picker will "
                                     "now change the VB Hex format to its equivalent fixed (non-system constant) VB "
                                     "Hex format to render it compatible on all systems.\n\nThis will only change "
@@ -287,7 +279,7 @@ HexCodeCheck CheckVbHex(std::string_view text, NotifyCorrections notify, const S
         return cannotConvert("No digits are left once the leading zeros are removed. Black can be entered as "
                              "#000000, $000 or 0x0.");
     code = "&H" + digits + "&";
-    if (IsSystemColorConstant(*number)) {
+    if (IsSystemColorConstant(static_cast<ColorValue>(*number))) {
         if (!lookup)
             return cannotConvert(code
                 + " is a VB System Color Constant: its color comes from the desktop's color scheme, which is not "

@@ -1,6 +1,7 @@
 #include "core/ColorValue.h"
 
 #include <cmath>
+#include <limits>
 
 namespace tw::core {
 
@@ -26,6 +27,12 @@ bool IsSystemColor(ColorValue value)
     return value < 0;
 }
 
+bool IsSystemColorConstant(ColorValue value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    return bits >= 0x80000000u && bits <= 0x80000018u;
+}
+
 ColorValue ResolveSystemColor(ColorValue value, const SystemColorLookup& lookup)
 {
     if (!IsSystemColor(value))
@@ -49,8 +56,14 @@ ColorValue InvertColor(ColorValue value)
 
 int RoundHalfEven(double value)
 {
-    // The default floating-point environment rounds to nearest, ties to even.
-    return static_cast<int>(std::nearbyint(value));
+    // The default floating-point environment rounds to nearest, ties to even. A number typed into a field can
+    // be as large as 1e308; converting it unclamped would be undefined.
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= static_cast<double>(std::numeric_limits<int>::min())))
+        return std::numeric_limits<int>::min();
+    if (rounded > static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(rounded);
 }
 
 } // namespace tw::core

@@ -32,6 +32,8 @@ ColorValue MakeColor(int red, int green, int blue);
 ColorValue MakeColor(Rgb rgb);
 
 bool IsSystemColor(ColorValue value);
+// One of the 25 constants of the desktop colour scheme, 0x80000000 to 0x80000018.
+bool IsSystemColorConstant(ColorValue value);
 ColorValue ResolveSystemColor(ColorValue value, const SystemColorLookup& lookup);
 
 // Each channel is rounded to the nearest multiple of 51 (0, 51, ... 255).
@@ -39,7 +41,8 @@ ColorValue MakeWebSafe(ColorValue value, const SystemColorLookup& lookup);
 // 16777215 - value: every channel c becomes 255 - c. Only for ordinary colours.
 ColorValue InvertColor(ColorValue value);
 
-// Rounds to the nearest integer, an exact half to the even neighbour (120.5 -> 120, 127.5 -> 128).
+// Rounds to the nearest integer, an exact half to the even neighbour (120.5 -> 120, 127.5 -> 128). Values
+// beyond the int range saturate at its ends.
 int RoundHalfEven(double value);
 
 } // namespace tw::core

@@ -107,7 +107,9 @@ bool ColorFiles::openCommandLineFile(const QString& path)
 
 bool ColorFiles::openHandedOverFile()
 {
-    const QString command = m_window.services().settings.read(QStringLiteral("Main"), QStringLiteral("Cmd"));
+    // The path handed over is on the window; "Cmd" holds the same path, but a settings file that could not
+    // be written may still hold an older start's, and opening that one would replace the palette unasked.
+    const QString command = m_window.commandLine();
     if (command.size() < 3)
         return true;
     return openCommandLineFile(command);

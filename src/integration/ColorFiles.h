@@ -24,8 +24,8 @@ public:
     // or a path that names no readable file, is refused with the corruption message and changes nothing.
     // True when the file was opened.
     bool openCommandLineFile(const QString& path);
-    // The hand-over of a second start: opens the file named by the setting "Cmd", unless it is shorter than
-    // three characters. False when a file was named but refused: the window then stays where it is.
+    // The hand-over of a second start: opens the file it handed over (also stored as "Cmd"), unless the path
+    // is shorter than three characters. False when a file was named but refused: the window then stays where it is.
     bool openHandedOverFile();
 
 private:

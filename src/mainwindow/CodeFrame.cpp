@@ -111,7 +111,7 @@ CodeFrame::CodeFrame(ColorSlot slot, QWidget* parent)
             edit->setFixedWidth(34);
             edit->setMaxLength(32);
         }
-        if (IsRgbField(static_cast<CodeField>(i)))
+        if (first && IsRgbField(static_cast<CodeField>(i)))
             edit->setToolTip(tr("Press Enter to confirm a new color code value"));
     }
 

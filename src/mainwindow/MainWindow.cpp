@@ -115,7 +115,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     // Code entry: typing, spin buttons and precision slides, copy buttons.
     codeEntry = std::make_unique<CodeEntry>(*this);
-    sliders = std::make_unique<Sliders>(*this, *codeEntry);
+    sliders = std::make_unique<Sliders>(*this);
     copyButtons = std::make_unique<CopyButtons>(*this);
 
     // History and the settings of the window.
@@ -473,9 +473,10 @@ bool MainWindow::setColor(const QString& colorText, bool forColor2)
 {
     bool ok = false;
     const qint64 parsed = colorText.trimmed().toLongLong(&ok);
-    // An ordinary colour, or a system colour constant (0x80000000..), which is resolved to what it shows.
+    // An ordinary colour, or a system colour constant (0x80000000..0x80000018), resolved to what it shows.
     const bool ordinary = parsed >= 0 && parsed <= core::kWhite;
-    const bool system = parsed >= std::numeric_limits<core::ColorValue>::min() && parsed < 0;
+    const bool system = parsed >= std::numeric_limits<core::ColorValue>::min() && parsed < 0
+        && core::IsSystemColorConstant(static_cast<core::ColorValue>(parsed));
     if (!ok || !(ordinary || system))
         return false;
     auto value = static_cast<core::ColorValue>(parsed);
@@ -523,15 +524,11 @@ bool MainWindow::applyRgbField(ColorSlot slot, CodeField field)
         edit->setText(m_focusText);
         return false;
     }
-    // The swatch takes the colour of all three fields; a neighbour that holds no valid number keeps the
-    // channel the swatch already has.
+    // The field sets its own channel of the swatch; the other two keep the swatch's. After a refresh the
+    // fields and the swatch agree, so this is the colour of the three fields; but a neighbour that holds an
+    // entry not yet confirmed (or no number at all) must not slip into the colour through this field.
     core::Rgb rgb = core::SplitColor(color(slot));
-    int* channels[] = { &rgb.red, &rgb.green, &rgb.blue };
-    for (const CodeField each : { CodeField::Red, CodeField::Green, CodeField::Blue }) {
-        const auto other = each == field ? check : core::CheckRgbField(frame->field(each)->text().toStdString());
-        if (other.value)
-            *channels[static_cast<int>(each)] = *other.value;
-    }
+    (field == CodeField::Red ? rgb.red : field == CodeField::Green ? rgb.green : rgb.blue) = *check.value;
     setSwatchColor(slot, core::MakeColor(rgb));
     paintChannelField(frame, field, *check.value);
     QLabel* label = field == CodeField::Red ? lblRed : field == CodeField::Green ? lblGreen : lblBlue;

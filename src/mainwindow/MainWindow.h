@@ -82,7 +82,7 @@ public:
     // The apply step of the RGB fields: runs the RGB check of each of the colour's three fields, in the
     // order red, green, blue, but only while the current-colour flag names that colour.
     void applyRgbFields(ColorSlot slot);
-    // One RGB field: on success sets the swatch from the three fields and paints the field in its channel.
+    // One RGB field: on success sets its channel of the swatch and paints the field in that channel.
     bool applyRgbField(ColorSlot slot, CodeField field);
 
     void invert(ColorSlot slot);

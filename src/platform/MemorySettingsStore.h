@@ -28,12 +28,16 @@ public:
     }
     bool removeSection(const QString& section) override
     {
+        if (m_failWrites)
+            return false;
         m_values.remove(section.toLower());
         ++m_writeCount;
         return true;
     }
     bool removeAll() override
     {
+        if (m_failWrites)
+            return false;
         m_values.clear();
         ++m_writeCount;
         return true;

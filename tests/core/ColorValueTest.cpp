@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tw::core {
 namespace {
 
@@ -122,6 +124,18 @@ namespace {
         EXPECT_EQ(RoundHalfEven(42.5), 42);
         EXPECT_EQ(RoundHalfEven(-0.5), 0);
         EXPECT_EQ(RoundHalfEven(0.51), 1);
+        // A number typed into a field can be huge: the conversion saturates instead of overflowing.
+        EXPECT_EQ(RoundHalfEven(1e300), std::numeric_limits<int>::max());
+        EXPECT_EQ(RoundHalfEven(-1e300), std::numeric_limits<int>::min());
+    }
+
+    TEST(ColorOperations, SystemColorConstantsAreTheTwentyFiveOfTheDesktopScheme)
+    {
+        EXPECT_TRUE(IsSystemColorConstant(static_cast<ColorValue>(0x80000000u)));
+        EXPECT_TRUE(IsSystemColorConstant(static_cast<ColorValue>(0x80000018u)));
+        EXPECT_FALSE(IsSystemColorConstant(static_cast<ColorValue>(0x80000019u)));
+        EXPECT_FALSE(IsSystemColorConstant(-1));
+        EXPECT_FALSE(IsSystemColorConstant(0x18));
     }
 
 } // namespace

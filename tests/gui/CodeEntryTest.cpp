@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -237,6 +238,48 @@ private Q_SLOTS:
         QTest::mouseClick(Field(f, QStringLiteral("txtBlue")), Qt::LeftButton);
         QCOMPARE(red->text(), QStringLiteral("200"));
         QCOMPARE(f->color(ColorSlot::One), 0x0080C8);
+    }
+
+    void aFieldChangedByTheProgramKeepsItsNewNumber()
+    {
+        // A palette or magnifier click refreshes the colour without taking the focus from the field: leaving
+        // the field afterwards must keep the new number, or the next entry builds the colour from a stale one.
+        MainWindowFixture f;
+        Activate(f);
+        QLineEdit* red = Field(f, QStringLiteral("txtRed"));
+        red->setFocus(Qt::MouseFocusReason);
+        f->setColor(QString::number(0x0000FF), false); // red, as a palette box gives it
+        QCOMPARE(red->text(), QStringLiteral("255"));
+        QLineEdit* green = Field(f, QStringLiteral("txtGreen"));
+        TypeInto(green, QStringLiteral("10"));
+        QCOMPARE(red->text(), QStringLiteral("255"));
+        QTest::keyClick(green, Qt::Key_Return);
+        QCOMPARE(f->color(ColorSlot::One), 0x000AFF);
+
+        // A spin step on another field leaves an unconfirmed entry here unconfirmed.
+        TypeInto(red, QStringLiteral("200"));
+        f->findChild<QScrollBar*>(QStringLiteral("vsBlue"))->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QTest::mouseClick(Field(f, QStringLiteral("txtHue")), Qt::LeftButton);
+        QCOMPARE(red->text(), QStringLiteral("255"));
+        QCOMPARE(f->color(ColorSlot::One), 0x010AFF);
+    }
+
+    void enterOnTheVbCodeOfBlackIsNoEntry()
+    {
+        // Black's own VB code has no digits left once its leading zeros go; it is what the program wrote, so
+        // Enter or Tab on it must not be refused. Typed anew, an all-zero code is still refused.
+        MainWindowFixture f;
+        Activate(f);
+        QLineEdit* vb = Field(f, QStringLiteral("txtVBHex"));
+        vb->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(vb, Qt::Key_Return);
+        QVERIFY(f.fakes.prompter.prompts.isEmpty());
+        QCOMPARE(vb->text(), QStringLiteral("&H0&"));
+        f->setColor(QStringLiteral("255"), false);
+        TypeInto(vb, QStringLiteral("&H000&"));
+        QTest::keyClick(vb, Qt::Key_Return);
+        QCOMPARE(f.fakes.prompter.prompts.size(), 1);
+        QCOMPARE(f->color(ColorSlot::One), 255);
     }
 
     void anEntryLeftWhileTheWindowWasInactiveIsAbandoned()

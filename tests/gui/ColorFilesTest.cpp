@@ -245,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(start.window.windowTitle(), QStringLiteral("Tintwise Color Picker - here.tcpc"));
     }
 
-    void handOverOpensTheFileNamedByCmd_data()
+    void handOverOpensTheHandedFile_data()
     {
         QTest::addColumn<QString>("command"); // "good" and "bad" stand for the paths of such colour files
         QTest::addColumn<bool>("opened");
@@ -255,7 +255,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << "" << false << false;
         QTest::newRow("two characters") << "ab" << false << false;
     }
-    void handOverOpensTheFileNamedByCmd()
+    void handOverOpensTheHandedFile()
     {
         QFETCH(QString, command);
         QFETCH(bool, opened);
@@ -263,13 +263,17 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString good = WriteEncoded(folder, QStringLiteral("handed.tcpc"), "233023");
         const QString bad = WriteEncoded(folder, QStringLiteral("bad.tcpc"), "nonsense");
+        // An older start's path left in "Cmd" (its write of the new one failed) must not be opened.
+        const QString stale = WriteEncoded(folder, QStringLiteral("stale.tcpc"), "1255");
         MainWindowFixture f;
         QSignalSpy history(&f.window, &MainWindow::historyRecorded);
         const QString path = command == QStringLiteral("good") ? good
             : command == QStringLiteral("bad")                 ? bad
                                                                : command;
-        f.fakes.settings.write(QStringLiteral("Main"), QStringLiteral("Cmd"), path);
+        f.fakes.settings.write(QStringLiteral("Main"), QStringLiteral("Cmd"), stale);
+        f->setCommandLine(path);
         f->OpenHer();
+        QCOMPARE(f->color(ColorSlot::One), 0);
         QCOMPARE(f->color(ColorSlot::Two), opened ? kOrange : 0);
         QCOMPARE(f->windowTitle(),
             opened ? QStringLiteral("Tintwise Color Picker - handed.tcpc") : QStringLiteral("Tintwise Color Picker "));

@@ -231,6 +231,22 @@ private Q_SLOTS:
         QCOMPARE(f->color(ColorSlot::One), kBlue);
     }
 
+    void aFailedClearingKeepsTheEntries()
+    {
+        MainWindowFixture f;
+        Pick(f, kRed);
+        HistoryWindow* window = OpenHistory(f);
+        QVERIFY(window);
+        f.fakes.settings.setFailWrites(true);
+        f.fakes.prompter.answers = { platform::PromptAnswer::Yes };
+        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        QCOMPARE(f.fakes.prompter.prompts.size(), 2);
+        QCOMPARE(f.fakes.prompter.prompts[1].icon, core::MessageIcon::Exclamation);
+        QCOMPARE(window->picHistory[0]->color(), kRed);
+        QCOMPARE(Stored(f.fakes.settings), Texts({ "255" }));
+        window->close();
+    }
+
     void staysOnTopWhenTheMainWindowDoes()
     {
         MainWindowFixture f;

@@ -87,7 +87,7 @@ private Q_SLOTS:
     void setColorRefusesTextsThatAreNoColour()
     {
         MainWindowFixture f;
-        for (const char* text : { "", "abc", "16777216", "12.5", "99999999999" })
+        for (const char* text : { "", "abc", "16777216", "12.5", "99999999999", "-1", "-5", "-2147483623" })
             QVERIFY2(!f->setColor(QString::fromLatin1(text), false), text);
         QCOMPARE(AllTexts(f, ColorSlot::One), kBlack);
     }

@@ -6,22 +6,17 @@
 
 namespace tw::platform {
 
-namespace {
-    // The save dialog leaves the next dialog in the folder of the file just chosen; the open dialog does not.
-    QString g_lastSaveFolder;
-} // namespace
-
 QString QtFileDialogs::getOpenFileName(
     QWidget* parent, const QString& title, const QString& filterDescription, const QString&)
 {
-    const QString folder = g_lastSaveFolder.isEmpty() ? QDir::currentPath() : g_lastSaveFolder;
+    const QString folder = m_lastSaveFolder.isEmpty() ? QDir::currentPath() : m_lastSaveFolder;
     return QFileDialog::getOpenFileName(parent, title, folder, filterDescription);
 }
 
 QString QtFileDialogs::getSaveFileName(QWidget* parent, const QString& title, const QString& filterDescription,
     const QString& pattern, const QString& defaultName)
 {
-    const QString folder = g_lastSaveFolder.isEmpty() ? QDir::currentPath() : g_lastSaveFolder;
+    const QString folder = m_lastSaveFolder.isEmpty() ? QDir::currentPath() : m_lastSaveFolder;
     QFileDialog dialog(parent, title, folder, filterDescription);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -31,7 +26,7 @@ QString QtFileDialogs::getSaveFileName(QWidget* parent, const QString& title, co
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString path = dialog.selectedFiles().constFirst();
-    g_lastSaveFolder = QFileInfo(path).absolutePath();
+    m_lastSaveFolder = QFileInfo(path).absolutePath();
     return path;
 }
 
