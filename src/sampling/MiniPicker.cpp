@@ -82,8 +82,11 @@ MiniPicker::MiniPicker(MainWindow& window)
     layout->addLayout(buttons, 2, 0, 1, 2);
 
     connect(Picture1, &TargetPicture::pressed, this, &MiniPicker::Picture1_MouseDown);
-    connect(Picture1, &TargetPicture::moved, this,
-        [this](Qt::MouseButtons) { Picture1_MouseMove(m_window.services().screen.cursorPosition()); });
+    connect(Picture1, &TargetPicture::moved, this, [this](Qt::MouseButtons held) {
+        // Reading the pointer is a round trip to the display server: only a drag with a button held uses it.
+        const bool sampling = blnDragging && held != Qt::NoButton;
+        Picture1_MouseMove(held, sampling ? m_window.services().screen.cursorPosition() : QPoint());
+    });
     connect(Picture1, &TargetPicture::released, this, &MiniPicker::Picture1_MouseUp);
     connect(
         picZoom, &ZoomView::pressed, this, [this](Qt::MouseButton, QPoint viewPixel) { picZoom_MouseDown(viewPixel); });
@@ -120,10 +123,16 @@ void MiniPicker::Picture1_MouseDown(Qt::MouseButton button)
     blnDragging = true;
 }
 
-void MiniPicker::Picture1_MouseMove(QPoint devicePixel)
+void MiniPicker::Picture1_MouseMove(Qt::MouseButtons buttons, QPoint devicePixel)
 {
     if (!blnDragging)
         return;
+    if (buttons == Qt::NoButton) {
+        // Every button is up but no release came (another program took the mouse away): the drag ends as the
+        // release would have ended it, so the pointer never stays a target and hovering samples nothing.
+        Picture1_MouseUp();
+        return;
+    }
     ptCursor = FollowPointer(ptCursor, devicePixel, QSize(sngScreenW, sngScreenH));
     RenderMiniZoom();
 }

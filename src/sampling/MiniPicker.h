@@ -31,7 +31,8 @@ public:
     ~MiniPicker() override;
 
     void Picture1_MouseDown(Qt::MouseButton button);
-    void Picture1_MouseMove(QPoint devicePixel);
+    // buttons: every button held; devicePixel: the pointer, read only while a drag holds a button.
+    void Picture1_MouseMove(Qt::MouseButtons buttons, QPoint devicePixel);
     void Picture1_MouseUp();
     // Redraws the view around ptCursor and takes the snapshot's pixel there into picColor and lblRGB.
     void RenderMiniZoom();

@@ -68,8 +68,11 @@ ScreenSampler::ScreenSampler(MainWindow& window)
     window.zoomArea()->addWidget(cmdMini);
 
     connect(Picture1, &TargetPicture::pressed, this, &ScreenSampler::Picture1_MouseDown);
-    connect(Picture1, &TargetPicture::moved, this,
-        [this](Qt::MouseButtons buttons) { Picture1_MouseMove(buttons, m_window.services().screen.cursorPosition()); });
+    connect(Picture1, &TargetPicture::moved, this, [this](Qt::MouseButtons buttons) {
+        // Reading the pointer is a round trip to the display server: only a drag with a button held uses it.
+        const bool sampling = blnDragging && buttons != Qt::NoButton;
+        Picture1_MouseMove(buttons, sampling ? m_window.services().screen.cursorPosition() : QPoint());
+    });
     connect(Picture1, &TargetPicture::released, this, &ScreenSampler::Picture1_MouseUp);
 
     connect(fraZoom->vsbZoomY, &QScrollBar::valueChanged, this, &ScreenSampler::RenderZoom);

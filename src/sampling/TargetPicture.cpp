@@ -41,8 +41,12 @@ void TargetPicture::paintEvent(QPaintEvent*)
 {
     if (!m_imageShown)
         return;
+    // Drawn once per screen scale, not on every paint.
+    const qreal ratio = devicePixelRatioF();
+    if (m_image.isNull() || !qFuzzyCompare(m_image.devicePixelRatio(), ratio))
+        m_image = TargetImage(ratio);
     QPainter painter(this);
-    painter.drawPixmap(kMargin, kMargin, TargetImage(devicePixelRatioF()));
+    painter.drawPixmap(kMargin, kMargin, m_image);
 }
 
 void TargetPicture::mousePressEvent(QMouseEvent* event)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QPixmap>
 #include <QWidget>
 
 namespace tw {
@@ -31,6 +32,8 @@ protected:
 
 private:
     bool m_imageShown = true;
+    // The target picture at the device pixel ratio it was last painted for.
+    QPixmap m_image;
 };
 
 } // namespace tw

@@ -14,11 +14,16 @@ public:
             return std::nullopt;
         return image;
     }
-    QPoint cursorPosition() const override { return cursor; }
+    QPoint cursorPosition() const override
+    {
+        ++cursorReads;
+        return cursor;
+    }
 
     QImage image;
     QPoint cursor;
     int grabs = 0;
+    mutable int cursorReads = 0;
 };
 
 } // namespace tw::test

@@ -172,6 +172,25 @@ private Q_SLOTS:
         Release(t.mini->Picture1, Qt::LeftButton);
     }
 
+    void aLostReleaseEndsTheDragAtTheNextMove()
+    {
+        Mini t;
+        Press(t.mini->Picture1, Qt::LeftButton);
+        t.f.fakes.screen.cursor = { 30, 40 };
+        Move(t.mini->Picture1, Qt::LeftButton);
+        const int reads = t.f.fakes.screen.cursorReads;
+        t.f.fakes.screen.cursor = { 31, 41 };
+        Move(t.mini->Picture1, Qt::NoButton);
+        QVERIFY(!t.mini->blnDragging);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(t.mini->Picture1->imageShown());
+        Move(t.mini->Picture1, Qt::NoButton);
+        QCOMPARE(t.mini->picColor->color(), t.pixel({ 30, 40 }));
+        QCOMPARE(t.mini->lblRGB->text(), QStringLiteral("30, 40, 0"));
+        // Neither the move that ended the drag nor hovering asks the display server for the pointer.
+        QCOMPARE(t.f.fakes.screen.cursorReads, reads);
+    }
+
     void copyPutsTheShownTextOnTheClipboard()
     {
         Mini t;

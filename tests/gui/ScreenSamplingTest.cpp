@@ -2,6 +2,7 @@
 #include "mainwindow/Swatch.h"
 #include "platform/Screen.h"
 #include "sampling/ScreenSampler.h"
+#include "sampling/TargetCursor.h"
 #include "sampling/TargetPicture.h"
 #include "sampling/ZoomFrame.h"
 #include "sampling/ZoomView.h"
@@ -92,6 +93,18 @@ private Q_SLOTS:
         QVERIFY(!t.zoom->vsbZoomY->isEnabled());
         QCOMPARE(t.zoom->picZoom->size(), QSize(176, 176));
         QCOMPARE(t.zoom->picZoom->colorAt({ 88, 88 }), kZoomBackground);
+    }
+
+    // The picture leaves the box while it serves as the pointer and comes back, drawn the same, after it.
+    void theTargetShowsItsPictureOutsideADrag()
+    {
+        Sampling t;
+        const QImage before = t.target()->grab().toImage();
+        QCOMPARE(before.pixel(18, 18), kTargetRed);
+        Press(t.target(), Qt::LeftButton);
+        QVERIFY(t.target()->grab().toImage().pixel(18, 18) != kTargetRed);
+        Release(t.target(), Qt::LeftButton);
+        QCOMPARE(t.target()->grab().toImage(), before);
     }
 
     void dragSetsTheColourOfTheButtonLive_data()
@@ -246,6 +259,8 @@ private Q_SLOTS:
         QCOMPARE(t.f->Combo1->currentIndex(), 0);
         QCOMPARE(t.f->color(ColorSlot::One), 0);
         QCOMPARE(t.f.fakes.screen.grabs, 0);
+        // Hovering never asks the display server where the pointer is.
+        QCOMPARE(t.f.fakes.screen.cursorReads, 0);
     }
 
     void aPointerOffTheScreenKeepsThatAxis()

@@ -2,13 +2,18 @@
 
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
 #include <csignal>
+#include <cstring>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using tw::platform::LocalSocketInstance;
@@ -145,6 +150,54 @@ private Q_SLOTS:
         next.setReceiver([&](const QString& path) { received.append(path); });
         QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), QStringLiteral("/after.tcpc") }), 0);
         QTRY_COMPARE(received, QStringList { QStringLiteral("/after.tcpc") });
+    }
+
+    // Another start hangs while it holds the lock: a later start still reaches the running copy.
+    void aStartWithoutTheLockHandsOverToTheRunningCopy()
+    {
+        LocalSocketInstance running(m_runtime.path());
+        QCOMPARE(running.claim(), Role::Running);
+        QStringList received;
+        running.setReceiver([&](const QString& path) { received.append(path); });
+        QLockFile hung(running.socketPath() + QStringLiteral(".lock"));
+        QVERIFY(hung.tryLock(0));
+        QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), QStringLiteral("/late.tcpc") }), 0);
+        QTRY_COMPARE(received, QStringList { QStringLiteral("/late.tcpc") });
+    }
+
+    // The start holding the lock has put its socket in place but does not accept yet. A later start that
+    // waited for the lock in vain must not replace that socket with its own.
+    void aStartWithoutTheLockLeavesTheSocketAlone()
+    {
+        QString socketPath;
+        {
+            LocalSocketInstance first(m_runtime.path());
+            QCOMPARE(first.claim(), Role::Running);
+            socketPath = first.socketPath();
+        }
+        QLockFile hung(socketPath + QStringLiteral(".lock"));
+        QVERIFY(hung.tryLock(0));
+        const QByteArray native = QFile::encodeName(socketPath);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        QVERIFY(static_cast<size_t>(native.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, native.constData(), static_cast<size_t>(native.size()));
+        const int bound = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(bound >= 0);
+        const auto cleanUp = qScopeGuard([&] {
+            ::close(bound);
+            ::unlink(native.constData());
+        });
+        QCOMPARE(::bind(bound, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        struct stat before { };
+        QCOMPARE(::stat(native.constData(), &before), 0);
+
+        LocalSocketInstance next(m_runtime.path());
+        QCOMPARE(next.claim(), Role::Running);
+        QVERIFY(!next.isListening());
+        struct stat after { };
+        QCOMPARE(::stat(native.constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
     }
 
     void aRunningCopyThatDoesNotAnswerIsAFailedHandOver()

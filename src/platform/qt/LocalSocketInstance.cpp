@@ -109,7 +109,7 @@ SingleInstance::Role LocalSocketInstance::claim()
     // Two starts at the same moment must not both decide to be the running copy: the test and the listen
     // happen under a lock. A lock left by a crashed start is recognised as stale by QLockFile.
     QLockFile lock(m_socketPath + QStringLiteral(".lock"));
-    LockWithin(lock, kClaimLockTimeoutMs);
+    const bool locked = LockWithin(lock, kClaimLockTimeoutMs);
 
     auto* client = new QLocalSocket(m_context.get());
     client->connectToServer(m_socketPath);
@@ -118,7 +118,10 @@ SingleInstance::Role LocalSocketInstance::claim()
         return Role::AnotherRuns;
     }
     delete client;
-    listen();
+    // Without the lock, the start that holds it may be about to serve on the socket there: taking the path
+    // over would leave two running copies, the first one unreachable. This copy runs on its own instead.
+    if (locked)
+        listen();
     return Role::Running;
 }
 
@@ -126,7 +129,7 @@ bool LocalSocketInstance::listen()
 {
     m_server = new QLocalServer(m_context.get());
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Nobody answered: a socket file still there was left by a copy that crashed.
+    // Nobody answered under the lock: a socket file still there was left by a copy that crashed.
     QLocalServer::removeServer(m_socketPath);
     if (!m_server->listen(m_socketPath)) {
         delete m_server;

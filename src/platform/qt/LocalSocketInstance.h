@@ -20,6 +20,10 @@ namespace tw::platform {
 // The message is the magic line, the length of the path in UTF-8 as a 32-bit big-endian number, and the
 // path. A message that is malformed, too long, not UTF-8 or not complete within a few seconds is dropped and
 // its connection closed; the running copy goes on as before.
+//
+// Starts decide under a lock file next to the socket. A start that cannot take it in time (another start
+// hangs while holding it) never touches the socket: it hands over when a copy answers, and otherwise runs on
+// its own without listening.
 class LocalSocketInstance : public SingleInstance {
 public:
     // baseDirectory holds the private folder; empty means $XDG_RUNTIME_DIR, or the temporary folder when that
