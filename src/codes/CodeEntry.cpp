@@ -1,5 +1,6 @@
 #include "codes/CodeEntry.h"
 
+#include "codes/FieldNumbers.h"
 #include "core/CodeChecks.h"
 #include "core/Hsl.h"
 #include "core/Notations.h"
@@ -20,23 +21,6 @@ namespace tw {
 namespace {
 
     const QString kMain = QStringLiteral("Main");
-
-    core::HslPart PartOf(CodeField field)
-    {
-        return field == CodeField::Hue ? core::HslPart::Hue
-            : field == CodeField::Sat  ? core::HslPart::Sat
-                                       : core::HslPart::Lum;
-    }
-
-    // A field's number as a whole number, or nothing for a text that is none. Kept in a small range, so a
-    // typed 1e300 cannot overflow the arithmetic after it.
-    std::optional<int> FieldInteger(const QLineEdit* edit)
-    {
-        const auto number = core::ParseFieldNumber(edit->text().toStdString());
-        if (!number)
-            return std::nullopt;
-        return core::RoundHalfEven(std::clamp(*number, -100000.0, 100000.0));
-    }
 
     // The code a hex field shows for a colour.
     std::string OwnCode(CodeField field, core::ColorValue color)

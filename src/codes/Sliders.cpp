@@ -1,6 +1,6 @@
 #include "codes/Sliders.h"
 
-#include "codes/CodeEntry.h"
+#include "codes/FieldNumbers.h"
 #include "core/CodeChecks.h"
 #include "core/Hsl.h"
 #include "mainwindow/MainWindow.h"
@@ -21,21 +21,6 @@ namespace tw {
 namespace {
 
     const QString kMain = QStringLiteral("Main");
-
-    std::optional<double> FieldNumber(const QLineEdit* edit)
-    {
-        const auto number = core::ParseFieldNumber(edit->text().toStdString());
-        if (!number)
-            return std::nullopt;
-        return std::clamp(*number, -100000.0, 100000.0);
-    }
-
-    core::HslPart PartOf(CodeField field)
-    {
-        return field == CodeField::Hue ? core::HslPart::Hue
-            : field == CodeField::Sat  ? core::HslPart::Sat
-                                       : core::HslPart::Lum;
-    }
 
 } // namespace
 
