@@ -10,18 +10,6 @@ make_home $'[Main]\nblnCodesTip=True\n'
 pid=
 trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$home"' EXIT
 
-# The file text encoding with key 20 and "a" after every number: the reversed text, each character's code
-# minus 20, 21, 22 ...
-encode() {
-    local plain=$1 out="20a" key=20 i code
-    for ((i = ${#plain} - 1; i >= 0; i--)); do
-        code=$(printf '%d' "'${plain:i:1}")
-        out+="$((code - key))a"
-        key=$((key + 1))
-    done
-    printf '%s\r\n' "$out"
-}
-
 hex() { printf '%02X%02X%02X' "$1" "$2" "$3"; }
 
 # Starts the program with a file and waits for the caption that names it.

@@ -87,3 +87,15 @@ find_colour() {
     rm -f "$shot"
     return $status
 }
+
+# The file text encoding with key 20 and "a" after every number: the reversed text, each character's code
+# minus 20, 21, 22 ...
+encode() {
+    local plain=$1 out="20a" key=20 i code
+    for ((i = ${#plain} - 1; i >= 0; i--)); do
+        code=$(printf '%d' "'${plain:i:1}")
+        out+="$((code - key))a"
+        key=$((key + 1))
+    done
+    printf '%s\r\n' "$out"
+}

@@ -22,14 +22,16 @@ first=$!
 pids+=("$first")
 wait_for_window "$main" >/dev/null
 
-# A later start with a path relative to its own folder: the running copy must get the absolute path.
+# A later start with a path relative to its own folder: the running copy must get the absolute path and open
+# the file (a sky blue colour file), which its caption then names.
 cd "$home"
+encode "216436871" >sky.tcpc # Color #2 = 135, 206, 250
 timeout 15 "$program" sky.tcpc
 [ "$(setting Main Cmd)" = "$home/sky.tcpc" ] || { echo "Cmd is '$(setting Main Cmd)'" >&2; exit 1; }
-sleep 0.5
-[ "$(count_windows "$main")" -eq 1 ] || { echo "more than one main window" >&2; exit 1; }
+wait_for_window '^Tintwise Color Picker - sky.tcpc$' >/dev/null
+[ "$(count_windows '^Tintwise Color Picker')" -eq 1 ] || { echo "more than one main window" >&2; exit 1; }
 kill -0 "$first"
-echo "a second start handed over its file and ended"
+echo "a second start handed over its file, the running copy opened it, and the second start ended"
 
 # Killed: no shutdown ran and the socket file is left behind.
 kill -9 "$first"
