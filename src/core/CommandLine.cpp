@@ -62,7 +62,11 @@ std::string UsageText(std::string_view program)
             "\n"
             "  -h, --help     show this help and exit\n"
             "      --version  show the version and exit\n"
-            "      --         end of options: the next argument is FILE even if it starts with '-'\n";
+            "      --         end of options: the next argument is FILE even if it starts with '-'\n"
+            "\n"
+            "  --convert CODE [--as hsl]\n"
+            "                 print the six notations of CODE and exit, without a window: #RRGGBB or six hex\n"
+            "                 digits, &H..& (VB), $00.. (Delphi), 0x.. (C++), or R,G,B (H,S,L with --as hsl)\n";
     return text;
 }
 
