@@ -303,6 +303,19 @@ private Q_SLOTS:
                     qPrintable(QLatin1String(prefix) + QString::number(i)));
     }
 
+    void aLockFileThatNamesNoProcessIsBrokenInTime()
+    {
+        // A writer killed right after creating the lock file leaves it empty: no process to ask whether it
+        // still runs. The next write must not wait for QLockFile's own 30 s, which is past its timeout.
+        IniSettingsStore store(m_path);
+        QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("before"), QStringLiteral("1")));
+        QFile lock(m_path + QStringLiteral(".lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.close();
+        QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("after"), QStringLiteral("2")));
+        QCOMPARE(IniSettingsStore(m_path).read(QStringLiteral("Main"), QStringLiteral("after")), QStringLiteral("2"));
+    }
+
     void aKilledWriterNeverLeavesATruncatedFile()
     {
         for (int round = 0; round < 12; ++round) {

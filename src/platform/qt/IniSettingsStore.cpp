@@ -22,6 +22,8 @@ namespace {
 
     // How long a write waits for another process's write to finish before it gives up.
     constexpr int kLockTimeoutMs = 5000;
+    // A write holds the lock for a read, a write and an fsync: far less than this.
+    constexpr int kStaleLockMs = 2500;
 
     qint64 Nanoseconds(const timespec& time)
     {
@@ -380,7 +382,7 @@ bool IniSettingsStore::modify(Edit edit)
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
         return false;
     QLockFile lock(m_filePath + QStringLiteral(".lock"));
-    if (!LockWithin(lock, kLockTimeoutMs))
+    if (!LockWithin(lock, kLockTimeoutMs, kStaleLockMs))
         return false;
     // Under the lock the file is what the other processes left: start from it, so their keys are kept.
     refresh();
@@ -436,7 +438,7 @@ bool IniSettingsStore::removeSection(const QString& section)
 bool IniSettingsStore::removeAll()
 {
     QLockFile lock(m_filePath + QStringLiteral(".lock"));
-    if (QFileInfo::exists(QFileInfo(m_filePath).absolutePath()) && !LockWithin(lock, kLockTimeoutMs))
+    if (QFileInfo::exists(QFileInfo(m_filePath).absolutePath()) && !LockWithin(lock, kLockTimeoutMs, kStaleLockMs))
         return false;
     refresh();
     bool done = true;
