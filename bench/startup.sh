@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Whole-process start-up: the time from exec until the main window is mapped on the X display, for the
-# program and for a bare Qt window, side by side with hyperfine. Run under xvfb-run from the build folder:
-#   xvfb-run -a -s "-screen 0 1920x1080x24" bash ../bench/startup.sh
+# program and for a bare Qt window, side by side with hyperfine. Run under xvfb-run from the build folder,
+# with -noreset: otherwise the X server resets each time the last program of a run closes, and the next run
+# may find no display:
+#   xvfb-run -a -s "-noreset -screen 0 1920x1080x24" bash ../bench/startup.sh
 set -euo pipefail
 build=${1:-.}
 home=$(mktemp -d)
@@ -21,5 +23,5 @@ SCRIPT
 chmod +x "$home/until-shown"
 
 hyperfine --warmup 3 --runs 20 -N \
-    -n "bare Qt window" "$home/until-shown $build/bench/bench_bare_window '^Bare Qt Window\$'" \
-    -n "tintwise-color-picker" "$home/until-shown $build/src/tintwise-color-picker '^Tintwise Color Picker'"
+    -n "bare Qt window" "$home/until-shown $build/bench/bench_bare_window ^Bare.Qt.Window" \
+    -n "tintwise-color-picker" "$home/until-shown $build/src/tintwise-color-picker ^Tintwise.Color.Picker"
