@@ -30,11 +30,8 @@ ColorFiles::ColorFiles(MainWindow& window, PaletteGrid& grid)
         { "mnuSave1", [this] { saveColor(ColorSlot::One); } },
         { "mnuSave2", [this] { saveColor(ColorSlot::Two); } },
     };
-    for (const auto& [name, command] : commands) {
-        QAction* item = window.action(name);
-        item->setEnabled(true);
-        connect(item, &QAction::triggered, this, command);
-    }
+    for (const auto& [name, command] : commands)
+        window.enableCommand(name, this, command);
 }
 
 void ColorFiles::openColor(ColorSlot slot)

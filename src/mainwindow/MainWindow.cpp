@@ -120,12 +120,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     // History and the settings of the window.
     m_colorHistory = std::make_unique<ColorHistory>(m_services.settings);
-    QAction* historyItem = action("mnuHistory");
-    historyItem->setEnabled(true);
-    connect(historyItem, &QAction::triggered, this, [this] { HistoryWindow::showFor(*this); });
-    QAction* exitItem = action("mnuExit");
-    exitItem->setEnabled(true);
-    connect(exitItem, &QAction::triggered, this, &QWidget::close);
+    enableCommand("mnuHistory", this, [this] { HistoryWindow::showFor(*this); });
+    enableCommand("mnuExit", this, [this] { close(); });
 
     // Screen sampling: the target, the magnifier, the mini picker.
     sampler = new ScreenSampler(*this);
@@ -635,6 +631,14 @@ CodeFrame* MainWindow::codeFrame(ColorSlot slot) const
 QAction* MainWindow::action(const char* name) const
 {
     return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QAction* MainWindow::enableCommand(const char* name, QObject* context, std::function<void()> command) const
+{
+    QAction* item = action(name);
+    item->setEnabled(true);
+    connect(item, &QAction::triggered, context, std::move(command));
+    return item;
 }
 
 void MainWindow::showMessage(const core::Message& message)

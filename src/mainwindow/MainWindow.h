@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 #include <memory>
 
 class QAction;
@@ -99,6 +101,8 @@ public:
     Swatch* swatch(ColorSlot slot) const;
     CodeFrame* codeFrame(ColorSlot slot) const;
     QAction* action(const char* name) const;
+    // Enables the menu item and runs command whenever it is chosen, for as long as context lives.
+    QAction* enableCommand(const char* name, QObject* context, std::function<void()> command) const;
     const Services& services() const { return m_services; }
 
     // Shows one message box with the application's title and an OK button.

@@ -29,11 +29,8 @@ PaletteFiles::PaletteFiles(MainWindow& window, PaletteGrid& grid)
         { "mnuPO", &PaletteFiles::openPalette },
         { "mnuPS", &PaletteFiles::savePaletteAs },
     };
-    for (const auto& [name, command] : commands) {
-        QAction* item = window.action(name);
-        item->setEnabled(true);
-        connect(item, &QAction::triggered, this, command);
-    }
+    for (const auto& [name, command] : commands)
+        window.enableCommand(name, this, [this, command] { (this->*command)(); });
 }
 
 bool PaletteFiles::confirm(const QString& question)

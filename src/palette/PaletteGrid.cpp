@@ -95,11 +95,8 @@ PaletteGrid::PaletteGrid(MainWindow& window)
                 m_deleteFlag = true;
             } },
     };
-    for (const auto& [name, run] : items) {
-        QAction* item = window.action(name);
-        item->setEnabled(true);
-        connect(item, &QAction::triggered, this, run);
-    }
+    for (const auto& [name, run] : items)
+        window.enableCommand(name, this, run);
 
     connect(cmdAdd1, &QPushButton::clicked, this, [this] { addColor(ColorSlot::One); });
     connect(cmdAdd2, &QPushButton::clicked, this, [this] { addColor(ColorSlot::Two); });
