@@ -43,6 +43,8 @@ public:
         return true;
     }
 
+    QString lastError() const override { return m_failWrites ? QStringLiteral("memory: writes refused") : QString(); }
+
     // For tests: how many writes reached the store, and a store whose disk is full.
     int writeCount() const { return m_writeCount; }
     void setFailWrites(bool fail) { m_failWrites = fail; }

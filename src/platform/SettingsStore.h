@@ -35,6 +35,9 @@ public:
     virtual bool apply(const QString& section, const QList<SettingsChange>& changes) = 0;
     virtual bool removeSection(const QString& section) = 0;
     virtual bool removeAll() = 0;
+    // Why the most recent failed write failed, naming the file and the reason ("/home/u/.config/...: Permission
+    // denied"); empty after a write that succeeded.
+    virtual QString lastError() const = 0;
 
     bool write(const QString& section, const QString& key, const QString& value)
     {

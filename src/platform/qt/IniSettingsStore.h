@@ -35,6 +35,7 @@ public:
     bool apply(const QString& section, const QList<SettingsChange>& changes) override;
     bool removeSection(const QString& section) override;
     bool removeAll() override;
+    QString lastError() const override { return m_lastError; }
 
     QString filePath() const { return m_filePath; }
     FileState fileState() const;
@@ -82,6 +83,7 @@ private:
 
     QString m_filePath;
     QString m_movedAside;
+    QString m_lastError;
     mutable Sections m_sections;
     mutable FileState m_state = FileState::Missing;
     mutable Stamp m_stamp;
