@@ -2,7 +2,7 @@
 // Both run on a settings file of the size a user's file has (the main table and ten history entries) in a
 // temporary folder, so they include the lock file, the temporary file, fsync and the rename.
 #include "bench/QtBenchmarkMain.h"
-#include "codes/ColorHistory.h"
+#include "history/ColorHistory.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/qt/IniSettingsStore.h"
 #include "tests/fakes/FakeServices.h"

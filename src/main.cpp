@@ -88,6 +88,6 @@ int main(int argc, char* argv[])
     window.setCommandLine(path);
     window.continueFormLoad();
     window.show();
-    instance.setReceiver([&window](const QString& handedOver) { tw::ReceiveHandOver(window, handedOver); });
+    instance.setReceiver([&window](const QString& handedOver) { window.receiveHandOver(handedOver); });
     return QApplication::exec();
 }

@@ -1,12 +1,11 @@
 #include "codes/CodeEntry.h"
 
-#include "codes/FieldNumbers.h"
 #include "core/CodeChecks.h"
 #include "core/Hsl.h"
-#include "core/Notations.h"
-#include "mainwindow/MainWindow.h"
-#include "platform/SettingsStore.h"
+#include "model/WorkingColors.h"
+#include "platform/SettingsKeys.h"
 #include "platform/SystemColors.h"
+#include "widgets/Prompts.h"
 
 #include <QAction>
 #include <QFocusEvent>
@@ -20,24 +19,6 @@ namespace tw {
 
 namespace {
 
-    const QString kMain = QStringLiteral("Main");
-
-    // The code a hex field shows for a colour.
-    std::string OwnCode(CodeField field, core::ColorValue color)
-    {
-        const std::string vb = core::FormatVbHex(color);
-        switch (field) {
-        case CodeField::Html:
-            return core::FormatHtmlHex(core::SplitColor(color));
-        case CodeField::Vb:
-            return vb;
-        case CodeField::Delphi:
-            return core::FormatDelphiHex(vb);
-        default:
-            return core::FormatCppHex(vb);
-        }
-    }
-
     // Focus that moves because another window (a message box, a menu, another program) comes up is no
     // leaving of the field: the field keeps its focus period and its entry.
     bool IsWindowSwitch(Qt::FocusReason reason)
@@ -45,30 +26,46 @@ namespace {
         return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
     }
 
+    core::HslPart PartOf(CodeField field)
+    {
+        return field == CodeField::Hue ? core::HslPart::Hue
+            : field == CodeField::Sat  ? core::HslPart::Sat
+                                       : core::HslPart::Lum;
+    }
+
+    int& ChannelOf(core::Rgb& rgb, CodeField field)
+    {
+        return field == CodeField::Red ? rgb.red : field == CodeField::Green ? rgb.green : rgb.blue;
+    }
+
+    std::int16_t& PartOf(core::Hsl& hsl, CodeField field)
+    {
+        return field == CodeField::Hue ? hsl.hue : field == CodeField::Sat ? hsl.sat : hsl.lum;
+    }
+
 } // namespace
 
-CodeEntry::CodeEntry(MainWindow& window)
-    : m_window(window)
-    , m_notify(window.action("mnuNotify"))
-    , m_high(window.action("mnuHigh"))
+CodeEntry::CodeEntry(WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2, Menu menu,
+    platform::Prompter& prompter, platform::SystemColors& systemColors, QWidget& window)
+    : QObject(&window)
+    , m_colors(colors)
+    , m_frame1(frame1)
+    , m_frame2(frame2)
+    , m_menu(menu)
+    , m_prompter(prompter)
+    , m_systemColors(systemColors)
+    , m_window(window)
 {
     for (const ColorSlot slot : { ColorSlot::One, ColorSlot::Two }) {
         for (int i = 0; i < kCodeFieldCount; ++i) {
             const auto field = static_cast<CodeField>(i);
-            QLineEdit* edit = window.codeFrame(slot)->field(field);
+            QLineEdit* edit = frame(slot).field(field);
             m_places.insert(edit, { slot, field });
             edit->installEventFilter(this);
-            // What the program writes into the field that has the focus (a refresh after a palette or
-            // magnifier click, a spin step) is the field's value now: leaving it without an entry keeps that,
-            // not the number from before. Typing marks the text modified; a programmatic write does not.
-            connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString& text) {
-                if (edit == m_owner && !edit->isModified())
-                    m_window.setFocusText(text);
-            });
         }
     }
     // Both options start checked, as on a first start; the settings override them.
-    for (QAction* option : { m_notify, m_high }) {
+    for (QAction* option : { m_menu.notify, m_menu.highlight }) {
         option->setEnabled(true);
         option->setChecked(true);
     }
@@ -82,25 +79,24 @@ CodeEntry::~CodeEntry()
 
 bool CodeEntry::notifyCorrections() const
 {
-    return m_notify->isChecked();
+    return m_menu.notify->isChecked();
 }
 
 bool CodeEntry::highlight() const
 {
-    return m_high->isChecked();
+    return m_menu.highlight->isChecked();
 }
 
-void CodeEntry::restoreSettings()
+void CodeEntry::restoreSettings(const platform::SettingsStore& settings)
 {
-    const platform::SettingsStore& store = m_window.services().settings;
-    m_notify->setChecked(store.readBool(kMain, QStringLiteral("notify"), true));
-    m_high->setChecked(store.readBool(kMain, QStringLiteral("high"), true));
+    m_menu.notify->setChecked(settings.readBool(keys::kMain, keys::kNotify, true));
+    m_menu.highlight->setChecked(settings.readBool(keys::kMain, keys::kHighlight, true));
 }
 
 void CodeEntry::saveSettings(QList<platform::SettingsChange>& changes) const
 {
-    changes.append(platform::BoolSetting(QStringLiteral("notify"), notifyCorrections()));
-    changes.append(platform::BoolSetting(QStringLiteral("high"), highlight()));
+    changes.append(platform::BoolSetting(keys::kNotify, notifyCorrections()));
+    changes.append(platform::BoolSetting(keys::kHighlight, highlight()));
 }
 
 bool CodeEntry::eventFilter(QObject* watched, QEvent* event)
@@ -121,8 +117,7 @@ bool CodeEntry::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             confirm(place->slot, place->field);
-            // The field now shows what was confirmed and that is its focus text: typing on and then leaving
-            // by mouse goes back to it, so the field never keeps a text its colour does not have.
+            // The field now shows what was confirmed: typing on and then leaving by mouse goes back to it.
             m_confirmed = false;
             return true;
         }
@@ -150,7 +145,6 @@ void CodeEntry::onFocusIn(QLineEdit* edit, Qt::FocusReason reason)
         endFocusPeriod(m_owner);
     m_owner = edit;
     m_confirmed = false;
-    m_window.setFocusText(edit->text());
     // The selection is made once the click or key that brought the focus is through, or it would undo it.
     // The line edit itself selects everything when tabbed into; without the option that is taken back.
     const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
@@ -166,92 +160,73 @@ void CodeEntry::onFocusIn(QLineEdit* edit, Qt::FocusReason reason)
 void CodeEntry::endFocusPeriod(QLineEdit* edit)
 {
     if (!m_confirmed)
-        restore(edit);
+        restore(m_places.value(edit).slot);
     m_confirmed = false;
     m_owner = nullptr;
 }
 
-void CodeEntry::restore(QLineEdit* edit)
+void CodeEntry::restore(ColorSlot slot)
 {
-    if (edit->text() != m_window.focusText())
-        edit->setText(m_window.focusText());
+    frame(slot).show(m_colors.notations(slot));
+}
+
+void CodeEntry::tell(const std::vector<core::Message>& messages)
+{
+    for (const core::Message& message : messages)
+        Tell(m_prompter, &m_window, message);
 }
 
 void CodeEntry::confirm(ColorSlot slot, CodeField field)
 {
     m_confirmed = true;
-    if (IsRgbField(field) || IsHslField(field))
-        checkRgbOrHsl(slot, field);
+    // A field that still shows the colour's own text holds no entry: checking it would refuse the program's
+    // own text where a check is stricter than what the program writes, and would record the colour again.
+    const QString text = frame(slot).field(field)->text();
+    if (text == QString::fromStdString(NotationOf(m_colors.notations(slot), field)))
+        return;
+    if (IsRgbField(field))
+        checkRgb(slot, field);
+    else if (IsHslField(field))
+        checkHsl(slot, field);
     else
         checkHex(slot, field);
-    // What the field shows now is the colour; leaving the field later without confirming again goes back to
-    // this, not to a text from before the entry.
-    m_window.setFocusText(m_window.codeFrame(slot)->field(field)->text());
 }
 
-void CodeEntry::checkRgbOrHsl(ColorSlot slot, CodeField field)
+void CodeEntry::checkRgb(ColorSlot slot, CodeField field)
 {
-    QLineEdit* edit = m_window.codeFrame(slot)->field(field);
-    if (edit->text() == m_window.focusText())
-        return;
-    if (IsRgbField(field)) {
-        m_window.applyRgbField(slot, field);
-        // The colour is made current before the refresh, which writes into the current colour's fields: a
-        // refused entry must not put Color #1's numbers into Color #2's fields.
-        m_window.setCurrentColor(slot);
-        m_window.refresh(slot);
-    } else {
-        applyHslField(slot, field);
-    }
-    m_window.setCurrentColorFlag(slot);
-    m_window.applyRgbFields(slot);
-    m_window.History(HistoryNumberOf(slot));
-}
-
-void CodeEntry::applyHslField(ColorSlot slot, CodeField field)
-{
-    if (m_window.refreshGuard())
-        return;
-    CodeFrame* frame = m_window.codeFrame(slot);
-    QLineEdit* edit = frame->field(field);
-    const auto channel = [frame](CodeField each) { return FieldInteger(frame->field(each)).value_or(-1); };
-    const core::GreyLimit limit
-        = core::GreyLimitOf(channel(CodeField::Red), channel(CodeField::Green), channel(CodeField::Blue));
-    const core::HslFieldCheck check = core::CheckHslField(PartOf(field), edit->text().toStdString(), limit);
+    const core::RgbFieldCheck check = core::CheckRgbField(frame(slot).field(field)->text().toStdString());
     if (!check.value) {
-        for (const core::Message& message : check.messages)
-            m_window.showMessage(message);
-        restore(edit);
+        tell(check.messages);
+        restore(slot);
         return;
     }
-    // The other two parts come from their fields; one that holds no number keeps the colour's own part.
-    const core::Hsl shown = core::RgbToHsl(m_window.color(slot));
-    const auto part = [&](CodeField each, std::int16_t fallback) {
-        const int value = each == field ? *check.value : FieldInteger(frame->field(each)).value_or(fallback);
-        return static_cast<std::int16_t>(std::clamp(value, -1000, 1000));
-    };
-    const core::Hsl hsl { part(CodeField::Hue, shown.hue), part(CodeField::Sat, shown.sat),
-        part(CodeField::Lum, shown.lum) };
-    m_window.setCurrentColor(slot);
-    m_window.setSwatchColor(slot, core::HslToRgb(hsl));
-    // The HSL fields keep what was entered; they are not recomputed from the colour rounded to RGB.
-    m_window.setHslHold(true);
-    m_window.refresh(slot);
-    m_window.setHslHold(false);
-    // Making the colour current may have refreshed the fields from the old colour: they show the triple used.
-    frame->field(CodeField::Hue)->setText(QString::number(hsl.hue));
-    frame->field(CodeField::Sat)->setText(QString::number(hsl.sat));
-    frame->field(CodeField::Lum)->setText(QString::number(hsl.lum));
+    // The field sets its own channel; the other two are the colour's.
+    core::Rgb rgb = core::SplitColor(m_colors.color(slot));
+    ChannelOf(rgb, field) = *check.value;
+    m_colors.take(slot, core::MakeColor(rgb));
+}
+
+void CodeEntry::checkHsl(ColorSlot slot, CodeField field)
+{
+    const core::Rgb rgb = core::SplitColor(m_colors.color(slot));
+    const core::GreyLimit limit = core::GreyLimitOf(rgb.red, rgb.green, rgb.blue);
+    const core::HslFieldCheck check
+        = core::CheckHslField(PartOf(field), frame(slot).field(field)->text().toStdString(), limit);
+    if (!check.value) {
+        tell(check.messages);
+        restore(slot);
+        return;
+    }
+    // The other two parts are the ones the fields show; the fields keep what was entered rather than what the
+    // colour, rounded to RGB, would give back.
+    core::Hsl hsl = m_colors.hsl(slot);
+    PartOf(hsl, field) = static_cast<std::int16_t>(std::clamp(*check.value, -1000, 1000));
+    m_colors.take(slot, core::HslToRgb(hsl), ShowingHsl(hsl));
 }
 
 void CodeEntry::checkHex(ColorSlot slot, CodeField field)
 {
-    QLineEdit* edit = m_window.codeFrame(slot)->field(field);
-    const std::string text = edit->text().toStdString();
-    // The field still shows the colour's own code, as the program wrote it: nothing was entered, and checking
-    // would refuse the program's own text for black in VB hex (&H0&, whose digits are all zeros).
-    if (edit->text() == m_window.focusText() && text == OwnCode(field, m_window.color(slot)))
-        return;
+    const std::string text = frame(slot).field(field)->text().toStdString();
     const auto notify = notifyCorrections() ? core::NotifyCorrections::On : core::NotifyCorrections::Off;
     core::HexCodeCheck check;
     switch (field) {
@@ -259,8 +234,7 @@ void CodeEntry::checkHex(ColorSlot slot, CodeField field)
         check = core::CheckHtmlHex(text, notify);
         break;
     case CodeField::Vb:
-        check = core::CheckVbHex(
-            text, notify, [this](int index) { return m_window.services().systemColors.systemColor(index); });
+        check = core::CheckVbHex(text, notify, [this](int index) { return m_systemColors.systemColor(index); });
         break;
     case CodeField::Delphi:
         check = core::CheckDelphiHex(text, notify);
@@ -269,19 +243,12 @@ void CodeEntry::checkHex(ColorSlot slot, CodeField field)
         check = core::CheckCppHex(text, notify);
         break;
     }
-    for (const core::Message& message : check.messages)
-        m_window.showMessage(message);
+    tell(check.messages);
     if (!check.color) {
-        restore(edit);
+        restore(slot);
         return;
     }
-    edit->setText(QString::fromStdString(check.fieldText));
-    m_window.setCurrentColor(slot);
-    m_window.setSwatchColor(slot, *check.color);
-    m_window.refresh(slot);
-    m_window.setCurrentColorFlag(slot);
-    m_window.applyRgbFields(slot);
-    m_window.History(HistoryNumberOf(slot));
+    m_colors.take(slot, *check.color);
 }
 
 } // namespace tw

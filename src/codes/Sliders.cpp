@@ -1,17 +1,22 @@
 #include "codes/Sliders.h"
 
-#include "codes/FieldNumbers.h"
 #include "core/CodeChecks.h"
 #include "core/Hsl.h"
-#include "mainwindow/MainWindow.h"
-#include "platform/SettingsStore.h"
+#include "model/WorkingColors.h"
+#include "platform/SettingsKeys.h"
+#include "widgets/Prompts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
@@ -20,40 +25,83 @@ namespace tw {
 
 namespace {
 
-    const QString kMain = QStringLiteral("Main");
+    constexpr std::array<CodeField, 3> kChannels { CodeField::Red, CodeField::Green, CodeField::Blue };
+
+    int ChannelOf(core::Rgb rgb, CodeField field)
+    {
+        return field == CodeField::Red ? rgb.red : field == CodeField::Green ? rgb.green : rgb.blue;
+    }
+
+    std::int16_t& PartOf(core::Hsl& hsl, CodeField field)
+    {
+        return field == CodeField::Hue ? hsl.hue : field == CodeField::Sat ? hsl.sat : hsl.lum;
+    }
+
+    core::HslPart HslPartOf(CodeField field)
+    {
+        return field == CodeField::Hue ? core::HslPart::Hue
+            : field == CodeField::Sat  ? core::HslPart::Sat
+                                       : core::HslPart::Lum;
+    }
+
+    QScrollBar* MakeSlide(QWidget* parent, const char* name)
+    {
+        auto* slide = new QScrollBar(Qt::Horizontal, parent);
+        slide->setObjectName(QString::fromLatin1(name));
+        slide->setRange(0, 255);
+        slide->setSingleStep(1);
+        slide->setPageStep(16);
+        slide->setMinimumWidth(255);
+        // A slide takes the focus when used, so that leaving it records the colour.
+        slide->setFocusPolicy(Qt::StrongFocus);
+        slide->setTracking(true);
+        return slide;
+    }
+
+    QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
+    {
+        auto* label = new QLabel(text, parent);
+        label->setObjectName(QString::fromLatin1(name));
+        return label;
+    }
 
 } // namespace
 
-Sliders::Sliders(MainWindow& window)
-    : m_window(window)
+Sliders::Sliders(WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2, platform::Prompter& prompter,
+    QWidget& window)
+    : QObject(&window)
+    , m_colors(colors)
+    , m_frame1(frame1)
+    , m_frame2(frame2)
+    , m_prompter(prompter)
+    , m_window(window)
 {
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &Sliders::onTimer1);
-    tmrMsg = new QTimer(this);
-    tmrMsg->setObjectName(QStringLiteral("tmrMsg"));
-    tmrMsg->setInterval(250);
-    tmrMsg->setSingleShot(true);
-    connect(tmrMsg, &QTimer::timeout, this, &Sliders::onMessageTimer);
+    setObjectName(QStringLiteral("sliders"));
+    m_settle = new QTimer(this);
+    m_settle->setObjectName(QStringLiteral("Timer1"));
+    m_settle->setInterval(kSettleInterval);
+    connect(m_settle, &QTimer::timeout, this, &Sliders::onTimer1);
+    m_message = new QTimer(this);
+    m_message->setObjectName(QStringLiteral("tmrMsg"));
+    m_message->setInterval(kMessageDelay);
+    m_message->setSingleShot(true);
+    connect(m_message, &QTimer::timeout, this, &Sliders::onMessageTimer);
 
     for (const ColorSlot slot : { ColorSlot::One, ColorSlot::Two }) {
         for (const CodeField field :
             { CodeField::Red, CodeField::Green, CodeField::Blue, CodeField::Hue, CodeField::Sat, CodeField::Lum }) {
-            QScrollBar* spin = window.codeFrame(slot)->spinButton(field);
+            QScrollBar* spin = frame(slot).spinButton(field);
             m_spins.insert(spin, { slot, field });
             spin->installEventFilter(this);
             connect(spin, &QScrollBar::valueChanged, this, [this, spin](int value) { onSpinChanged(spin, value); });
         }
     }
-    m_slides = { window.hsbRed, window.hsbGreen, window.hsbBlue };
-    for (QScrollBar* slide : m_slides) {
-        // A slide takes the focus when used, so that leaving it records the colour.
-        slide->setFocusPolicy(Qt::StrongFocus);
-        slide->setTracking(true);
-        slide->installEventFilter(this);
-        connect(slide, &QScrollBar::valueChanged, this, &Sliders::onSlideMoved);
-    }
+    buildFrame(window);
+    connect(&colors, &WorkingColors::changed, this, [this](ColorSlot slot) {
+        if (slot == m_colors.current())
+            showCurrent();
+    });
+    connect(&colors, &WorkingColors::currentChanged, this, &Sliders::showCurrent);
 }
 
 Sliders::~Sliders()
@@ -64,15 +112,66 @@ Sliders::~Sliders()
         slide->removeEventFilter(this);
 }
 
-void Sliders::restoreSettings()
+void Sliders::buildFrame(QWidget& window)
 {
-    const int expand = m_window.services().settings.readInt(kMain, QStringLiteral("check1"), 0);
-    m_window.Check1->setChecked(expand == 1);
+    m_expand = new QCheckBox(tr("Expand"), &window);
+    m_expand->setObjectName(QStringLiteral("Check1"));
+    m_frame = new QGroupBox(tr("Precision RGB Color Slides for"), &window);
+    m_frame->setObjectName(QStringLiteral("Frame3"));
+    auto* grid = new QGridLayout(m_frame);
+    m_combo = new QComboBox(m_frame);
+    m_combo->setObjectName(QStringLiteral("Combo1"));
+    m_combo->addItem(tr("Color #1"));
+    m_combo->addItem(tr("Color #2"));
+    grid->addWidget(m_combo, 0, 1, Qt::AlignRight);
+    const char* labelNames[] = { "lblRed", "lblGreen", "lblBlue" };
+    const char* slideNames[] = { "hsbRed", "hsbGreen", "hsbBlue" };
+    const QString captions[] = { tr("Red:"), tr("Green:"), tr("Blue:") };
+    for (std::size_t i = 0; i < m_slides.size(); ++i) {
+        m_slideLabels[i] = MakeLabel(m_frame, labelNames[i], captions[i]);
+        m_slides[i] = MakeSlide(m_frame, slideNames[i]);
+        grid->addWidget(m_slideLabels[i], static_cast<int>(i) + 1, 0);
+        grid->addWidget(m_slides[i], static_cast<int>(i) + 1, 1);
+        m_slides[i]->installEventFilter(this);
+        connect(m_slides[i], &QScrollBar::valueChanged, this, &Sliders::onSlideMoved);
+    }
+    m_frame->hide();
+
+    connect(m_combo, &QComboBox::activated, this, [this](int index) { m_colors.setCurrent(SlotOfListIndex(index)); });
+    connect(m_expand, &QCheckBox::toggled, this, [this](bool expanded) {
+        m_frame->setVisible(expanded);
+        Q_EMIT expandedChanged(expanded);
+    });
+}
+
+void Sliders::restoreSettings(const platform::SettingsStore& settings)
+{
+    m_expand->setChecked(settings.readInt(keys::kMain, keys::kExpand, 0) == 1);
 }
 
 void Sliders::saveSettings(QList<platform::SettingsChange>& changes) const
 {
-    changes.append(platform::IntSetting(QStringLiteral("check1"), m_window.Check1->isChecked() ? 1 : 0));
+    changes.append(platform::IntSetting(keys::kExpand, m_expand->isChecked() ? 1 : 0));
+}
+
+void Sliders::showCurrent()
+{
+    const ColorSlot slot = m_colors.current();
+    {
+        const QSignalBlocker quiet(m_combo);
+        m_combo->setCurrentIndex(ListIndexOf(slot));
+    }
+    const core::Rgb rgb = core::SplitColor(m_colors.color(slot));
+    for (std::size_t i = 0; i < m_slides.size(); ++i) {
+        {
+            // What the program shows is no move of the thumb.
+            const QSignalBlocker quiet(m_slides[i]);
+            m_slides[i]->setValue(ChannelOf(rgb, kChannels[i]));
+        }
+        QPalette palette = m_slideLabels[i]->palette();
+        palette.setColor(QPalette::WindowText, frame(slot).channelColor(kChannels[i]));
+        m_slideLabels[i]->setPalette(palette);
+    }
 }
 
 bool Sliders::eventFilter(QObject* watched, QEvent* event)
@@ -82,8 +181,8 @@ bool Sliders::eventFilter(QObject* watched, QEvent* event)
             m_spinHeld = true;
         } else if (event->type() == QEvent::MouseButtonRelease) {
             m_spinHeld = false;
-            if (!m_pendingMessage.isEmpty() && !tmrMsg->isActive())
-                tmrMsg->start();
+            if (!m_pendingMessage.isEmpty() && !m_message->isActive())
+                m_message->start();
         }
         return false;
     }
@@ -92,7 +191,7 @@ bool Sliders::eventFilter(QObject* watched, QEvent* event)
         // Leaving a slide ends its run: the colour it acted on is recorded. A message box or menu coming up
         // is no leaving.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            m_window.History(HistoryNumberOf(m_window.currentColor()));
+            m_colors.record(m_colors.current());
     }
     return false;
 }
@@ -124,86 +223,53 @@ void Sliders::step(ColorSlot slot, CodeField field, int delta)
 
 void Sliders::stepRgb(ColorSlot slot, CodeField field, int delta)
 {
-    QLineEdit* edit = m_window.codeFrame(slot)->field(field);
-    // The colour is made current first: making it current refreshes its fields, which would otherwise wipe
-    // out the step just written.
-    m_window.setCurrentColor(slot);
-    const QString before = edit->text();
-    const core::Rgb rgb = core::SplitColor(m_window.color(slot));
-    const int channel = field == CodeField::Red ? rgb.red : field == CodeField::Green ? rgb.green : rgb.blue;
-    const int number = core::RoundHalfEven(FieldNumber(edit).value_or(channel));
-    const QString stepped = QString::number(number + delta);
-    const core::RgbFieldCheck check = core::CheckRgbField(stepped.toStdString());
+    core::Rgb rgb = core::SplitColor(m_colors.color(slot));
+    int& channel = field == CodeField::Red ? rgb.red : field == CodeField::Green ? rgb.green : rgb.blue;
+    const core::RgbFieldCheck check = core::CheckRgbField(std::to_string(channel + delta));
     if (!check.value) {
-        // Past 0 or 255: the field keeps its number and the message follows once the click is through.
+        // Past 0 or 255: the colour stays and the message follows once the click is through.
+        m_colors.setCurrent(slot);
         if (!check.messages.empty())
             deferMessage(QString::fromStdString(check.messages.front().text));
         return;
     }
-    edit->setText(stepped);
-    if (!m_window.applyRgbField(slot, field)) {
-        edit->setText(before);
-        return;
-    }
-    m_window.refresh(slot);
+    channel = *check.value;
+    m_colors.take(slot, core::MakeColor(rgb), WithoutRecord());
     noteChange(slot);
 }
 
 void Sliders::stepHsl(ColorSlot slot, CodeField field, int delta)
 {
-    CodeFrame* frame = m_window.codeFrame(slot);
-    QLineEdit* edit = frame->field(field);
     const int maximum = field == CodeField::Hue ? 239 : 240;
-    const auto number = FieldNumber(edit);
-    // A field outside its range (a Hue of 240, which the conversion can give) does not step.
-    if (!number || *number < 0 || *number > maximum)
+    core::Hsl hsl = m_colors.hsl(slot);
+    std::int16_t& part = PartOf(hsl, field);
+    // A part outside its range (a Hue of 240, which the conversion can give) does not step.
+    if (part < 0 || part > maximum)
         return;
-    const auto channel = [frame](CodeField each) {
-        const auto value = FieldNumber(frame->field(each));
-        return value ? core::RoundHalfEven(*value) : -1;
-    };
-    const std::string refusal = core::GreyRefusalText(
-        PartOf(field), core::GreyLimitOf(channel(CodeField::Red), channel(CodeField::Green), channel(CodeField::Blue)));
+    const core::Rgb rgb = core::SplitColor(m_colors.color(slot));
+    const std::string refusal
+        = core::GreyRefusalText(HslPartOf(field), core::GreyLimitOf(rgb.red, rgb.green, rgb.blue));
     if (!refusal.empty()) {
         deferMessage(QString::fromStdString(refusal));
         return;
     }
-    m_window.setCurrentColor(slot);
-    const int stepped = core::RoundHalfEven(*number) + delta;
+    const int stepped = part + delta;
     if (stepped < 0 || stepped > maximum) {
-        // The end of the range: the field shows its limit and the colour stays.
-        edit->setText(QString::number(std::clamp(stepped, 0, maximum)));
+        // The end of the range: the colour stays.
+        m_colors.setCurrent(slot);
         return;
     }
-    edit->setText(QString::number(stepped));
-    const core::Hsl shown = core::RgbToHsl(m_window.color(slot));
-    const auto part = [&](CodeField each, std::int16_t fallback) {
-        const auto value = each == field ? std::optional<double>(stepped) : FieldNumber(frame->field(each));
-        return static_cast<std::int16_t>(value ? std::clamp(core::RoundHalfEven(*value), -1000, 1000) : fallback);
-    };
-    const core::Hsl hsl { part(CodeField::Hue, shown.hue), part(CodeField::Sat, shown.sat),
-        part(CodeField::Lum, shown.lum) };
-    m_window.setSwatchColor(slot, core::HslToRgb(hsl));
+    part = static_cast<std::int16_t>(stepped);
     // The HSL fields keep the stepped numbers, so stepping walks evenly although the colour is rounded to RGB.
-    m_window.setHslHold(true);
-    m_window.refresh(slot);
-    m_window.setHslHold(false);
-    m_window.setCurrentColorFlag(slot);
-    m_window.applyRgbFields(slot);
+    m_colors.take(slot, core::HslToRgb(hsl), ShowingHsl(hsl, Record::No));
     noteChange(slot);
 }
 
 void Sliders::onSlideMoved()
 {
-    if (m_window.refreshGuard())
-        return;
-    const ColorSlot slot = m_window.currentColor();
-    m_window.setSwatchColor(
-        slot, core::MakeColor(m_window.hsbRed->value(), m_window.hsbGreen->value(), m_window.hsbBlue->value()));
-    // The refresh writes the slide values into the fields of the current colour.
-    m_window.refresh(slot);
-    m_window.setCurrentColorFlag(slot);
-    m_window.applyRgbFields(slot);
+    const ColorSlot slot = m_colors.current();
+    m_colors.take(
+        slot, core::MakeColor(m_slides[0]->value(), m_slides[1]->value(), m_slides[2]->value()), WithoutRecord());
     noteChange(slot);
 }
 
@@ -211,15 +277,15 @@ void Sliders::noteChange(ColorSlot slot)
 {
     ++m_changes;
     m_recordSlot = slot;
-    if (!Timer1->isActive())
-        Timer1->start();
+    if (!m_settle->isActive())
+        m_settle->start();
 }
 
 void Sliders::onTimer1()
 {
     if (m_changes == m_seenChanges) {
-        Timer1->stop();
-        m_window.History(HistoryNumberOf(m_recordSlot));
+        m_settle->stop();
+        m_colors.record(m_recordSlot);
         return;
     }
     m_seenChanges = m_changes;
@@ -228,8 +294,8 @@ void Sliders::onTimer1()
 void Sliders::deferMessage(const QString& text)
 {
     m_pendingMessage = text;
-    if (!tmrMsg->isActive())
-        tmrMsg->start();
+    if (!m_message->isActive())
+        m_message->start();
 }
 
 void Sliders::onMessageTimer()
@@ -240,7 +306,7 @@ void Sliders::onMessageTimer()
     if (m_spinHeld || m_pendingMessage.isEmpty())
         return;
     const QString text = std::exchange(m_pendingMessage, QString());
-    m_window.showMessage({ text.toStdString(), core::MessageIcon::Information });
+    Tell(m_prompter, &m_window, { text.toStdString(), core::MessageIcon::Information });
 }
 
 } // namespace tw

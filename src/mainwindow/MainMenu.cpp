@@ -1,5 +1,8 @@
 #include "mainwindow/MainMenu.h"
 
+#include <QAction>
+#include <QMenu>
+
 #include <QActionGroup>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -11,12 +14,13 @@ namespace {
     enum class Kind { Command, Check, Radio, Separator };
 
     struct Item {
+        QAction* MainMenu::*member;
         const char* name;
         const char* caption;
         Kind kind = Kind::Command;
     };
 
-    QAction* AddItem(QMenu& menu, const Item& item, QActionGroup* group)
+    QAction* AddItem(MainMenu& result, QMenu& menu, const Item& item, QActionGroup* group)
     {
         if (item.kind == Kind::Separator) {
             QAction* separator = menu.addSeparator();
@@ -31,10 +35,12 @@ namespace {
             action->setCheckable(true);
         if (item.kind == Kind::Radio && group)
             group->addAction(action);
+        if (item.member)
+            result.*item.member = action;
         return action;
     }
 
-    QMenu* AddMenu(QWidget& owner, const char* name, const char* caption, std::initializer_list<Item> items)
+    QMenu* AddMenu(MainMenu& result, QWidget& owner, const char* name, const char* caption, std::initializer_list<Item> items)
     {
         auto* menu = new QMenu(QString::fromUtf8(caption), &owner);
         menu->setObjectName(QString::fromLatin1(name));
@@ -44,115 +50,117 @@ namespace {
                 group = new QActionGroup(menu);
                 group->setExclusive(true);
             }
-            AddItem(*menu, item, group);
+            AddItem(result, *menu, item, group);
         }
         return menu;
     }
 
 } // namespace
 
-void BuildMainMenu(QMainWindow& window)
+MainMenu BuildMainMenu(QMainWindow& window)
 {
+    MainMenu menu;
     QMenuBar* bar = window.menuBar();
     constexpr auto Sep = Kind::Separator;
 
-    bar->addMenu(AddMenu(window, "mnuFile", "&File",
+    bar->addMenu(AddMenu(menu, window, "mnuFile", "&File",
         {
-            { "mnuPNew", "&New Color Palette" },
-            { "mnuPD", "Open &Default Color Palette" },
-            { "mnuPO", "Open &Color Palette..." },
-            { "mnuPS", "Save C&olor Palette As..." },
-            { "mnuLine6", nullptr, Sep },
-            { "mnuOpen1", "&Open Color As Color #1..." },
-            { "mnuOpen2", "O&pen Color As Color #2..." },
-            { "mnuSave1", "&Save Color #1 As..." },
-            { "mnuSave2", "S&ave Color #2 As..." },
-            { "mnuline5", nullptr, Sep },
-            { "mnuHistory", "Color &History..." },
-            { nullptr, nullptr, Sep },
-            { "mnuHTML", "&HTML Stylesheet Editor..." },
-            { nullptr, nullptr, Sep },
-            { "mnuExitMin", "&Minimize to System Tray" },
-            { "mnuExit", "E&xit" },
+            { &MainMenu::mnuPNew, "mnuPNew", "&New Color Palette" },
+            { &MainMenu::mnuPD, "mnuPD", "Open &Default Color Palette" },
+            { &MainMenu::mnuPO, "mnuPO", "Open &Color Palette..." },
+            { &MainMenu::mnuPS, "mnuPS", "Save C&olor Palette As..." },
+            { nullptr, "mnuLine6", nullptr, Sep },
+            { &MainMenu::mnuOpen1, "mnuOpen1", "&Open Color As Color #1..." },
+            { &MainMenu::mnuOpen2, "mnuOpen2", "O&pen Color As Color #2..." },
+            { &MainMenu::mnuSave1, "mnuSave1", "&Save Color #1 As..." },
+            { &MainMenu::mnuSave2, "mnuSave2", "S&ave Color #2 As..." },
+            { nullptr, "mnuline5", nullptr, Sep },
+            { &MainMenu::mnuHistory, "mnuHistory", "Color &History..." },
+            { nullptr, nullptr, nullptr, Sep },
+            { &MainMenu::mnuHTML, "mnuHTML", "&HTML Stylesheet Editor..." },
+            { nullptr, nullptr, nullptr, Sep },
+            { &MainMenu::mnuExitMin, "mnuExitMin", "&Minimize to System Tray" },
+            { &MainMenu::mnuExit, "mnuExit", "E&xit" },
         }));
 
-    QMenu* options = AddMenu(window, "mnuOpts", "&Options", {});
-    QMenu* codes = AddMenu(window, "mnuVCodes", "&Visible Color Code Values",
+    QMenu* options = AddMenu(menu, window, "mnuOpts", "&Options", {});
+    QMenu* codes = AddMenu(menu, window, "mnuVCodes", "&Visible Color Code Values",
         {
-            { "mnuVCode0", "Show &All" },
-            { "mnuVCode1", "Show &None" },
-            { "mnuVCode2", nullptr, Sep },
-            { "mnuVCode3", "&RGB", Kind::Check },
-            { "mnuVCode4", "H&SL", Kind::Check },
-            { "mnuVCode5", "&C++ Hex", Kind::Check },
-            { "mnuVCode6", "&Delphi Hex", Kind::Check },
-            { "mnuVCode7", "&HTML Hex", Kind::Check },
-            { "mnuVCode8", "&VB Hex", Kind::Check },
+            { &MainMenu::mnuVCode0, "mnuVCode0", "Show &All" },
+            { &MainMenu::mnuVCode1, "mnuVCode1", "Show &None" },
+            { nullptr, "mnuVCode2", nullptr, Sep },
+            { &MainMenu::mnuVCode3, "mnuVCode3", "&RGB", Kind::Check },
+            { &MainMenu::mnuVCode4, "mnuVCode4", "H&SL", Kind::Check },
+            { &MainMenu::mnuVCode5, "mnuVCode5", "&C++ Hex", Kind::Check },
+            { &MainMenu::mnuVCode6, "mnuVCode6", "&Delphi Hex", Kind::Check },
+            { &MainMenu::mnuVCode7, "mnuVCode7", "&HTML Hex", Kind::Check },
+            { &MainMenu::mnuVCode8, "mnuVCode8", "&VB Hex", Kind::Check },
         });
     codes->menuAction()->setObjectName(QStringLiteral("mnuVCodesAction"));
     options->addMenu(codes);
     options->addSeparator();
-    AddItem(*options, { "mnuStick", "&Stick Color Boxes Together", Kind::Check }, nullptr);
+    AddItem(menu, *options, { &MainMenu::mnuStick, "mnuStick", "&Stick Color Boxes Together", Kind::Check }, nullptr);
     options->addSeparator();
-    AddItem(*options, { "mnuTop", "Always on &Top", Kind::Check }, nullptr);
-    AddItem(*options, { "mnuHide", "&Compact Mode", Kind::Check }, nullptr);
-    options->addMenu(AddMenu(window, "mnuTrans", "&Transparent",
+    AddItem(menu, *options, { &MainMenu::mnuTop, "mnuTop", "Always on &Top", Kind::Check }, nullptr);
+    AddItem(menu, *options, { &MainMenu::mnuHide, "mnuHide", "&Compact Mode", Kind::Check }, nullptr);
+    options->addMenu(AddMenu(menu, window, "mnuTrans", "&Transparent",
         {
-            { "mnuTP0", "&Very High Transparency", Kind::Radio },
-            { "mnuTP1", "&High Transparency", Kind::Radio },
-            { "mnuTP2", "&Medium Transparency", Kind::Radio },
-            { "mnuTP3", "&Low Transparency", Kind::Radio },
-            { "mnuTP4", "&No Transparency", Kind::Radio },
+            { &MainMenu::mnuTP0, "mnuTP0", "&Very High Transparency", Kind::Radio },
+            { &MainMenu::mnuTP1, "mnuTP1", "&High Transparency", Kind::Radio },
+            { &MainMenu::mnuTP2, "mnuTP2", "&Medium Transparency", Kind::Radio },
+            { &MainMenu::mnuTP3, "mnuTP3", "&Low Transparency", Kind::Radio },
+            { &MainMenu::mnuTP4, "mnuTP4", "&No Transparency", Kind::Radio },
         }));
-    options->addMenu(AddMenu(window, "mnuSchemeA", "Window Color &Scheme",
+    options->addMenu(AddMenu(menu, window, "mnuSchemeA", "Window Color &Scheme",
         {
-            { "mnuScheme0", "&Default", Kind::Radio },
-            { "mnuScheme1", "&Mystic Night", Kind::Radio },
-            { "mnuScheme2", "Sea Breeze &Blue", Kind::Radio },
-            { "mnuScheme3", "Forest &Green", Kind::Radio },
-            { "mnuScheme4", "&Purple Haze", Kind::Radio },
-            { "mnuScheme5", "Dusty &Rose", Kind::Radio },
+            { &MainMenu::mnuScheme0, "mnuScheme0", "&Default", Kind::Radio },
+            { &MainMenu::mnuScheme1, "mnuScheme1", "&Mystic Night", Kind::Radio },
+            { &MainMenu::mnuScheme2, "mnuScheme2", "Sea Breeze &Blue", Kind::Radio },
+            { &MainMenu::mnuScheme3, "mnuScheme3", "Forest &Green", Kind::Radio },
+            { &MainMenu::mnuScheme4, "mnuScheme4", "&Purple Haze", Kind::Radio },
+            { &MainMenu::mnuScheme5, "mnuScheme5", "Dusty &Rose", Kind::Radio },
         }));
     options->addSeparator();
-    AddItem(*options, { "mnuNotify", "&Notify Me When Auto-Correcting Code", Kind::Check }, nullptr);
-    AddItem(*options, { "mnuHigh", "Auto &Highlight Code", Kind::Check }, nullptr);
+    AddItem(menu, *options, { &MainMenu::mnuNotify, "mnuNotify", "&Notify Me When Auto-Correcting Code", Kind::Check }, nullptr);
+    AddItem(menu, *options, { &MainMenu::mnuHigh, "mnuHigh", "Auto &Highlight Code", Kind::Check }, nullptr);
     bar->addMenu(options);
 
-    bar->addMenu(AddMenu(window, "mnuHelp", "&Help",
+    bar->addMenu(AddMenu(menu, window, "mnuHelp", "&Help",
         {
-            { "mnuTips", "Help &Topics..." },
-            { nullptr, nullptr, Sep },
-            { "mnuCheck", "Check for &Updates..." },
-            { nullptr, nullptr, Sep },
-            { "mnuAbout", "&About..." },
-            { nullptr, nullptr, Sep },
-            { "mnuUninstall", "&Uninstall Tintwise Color Picker..." },
+            { &MainMenu::mnuTips, "mnuTips", "Help &Topics..." },
+            { nullptr, nullptr, nullptr, Sep },
+            { &MainMenu::mnuCheck, "mnuCheck", "Check for &Updates..." },
+            { nullptr, nullptr, nullptr, Sep },
+            { &MainMenu::mnuAbout, "mnuAbout", "&About..." },
+            { nullptr, nullptr, nullptr, Sep },
+            { &MainMenu::mnuUninstall, "mnuUninstall", "&Uninstall Tintwise Color Picker..." },
         }));
 
     // Pop-up menus: owned by the window, never on the menu bar.
-    AddMenu(window, "mnuMenu", "Menu",
+    menu.mnuMenu = AddMenu(menu, window, "mnuMenu", "Menu",
         {
-            { "mnuSet", "Set as Color #2" },
-            { nullptr, nullptr, Sep },
-            { "mnuMALink", "Set as &Active Link" },
-            { "mnuMBG", "Set as &Background" },
-            { "mnuMLink", "Set as &Link" },
-            { "mnuMText", "Set as &Text" },
-            { "mnuMVLink", "Set as &Visited Link" },
+            { &MainMenu::mnuSet, "mnuSet", "Set as Color #2" },
+            { nullptr, nullptr, nullptr, Sep },
+            { &MainMenu::mnuMALink, "mnuMALink", "Set as &Active Link" },
+            { &MainMenu::mnuMBG, "mnuMBG", "Set as &Background" },
+            { &MainMenu::mnuMLink, "mnuMLink", "Set as &Link" },
+            { &MainMenu::mnuMText, "mnuMText", "Set as &Text" },
+            { &MainMenu::mnuMVLink, "mnuMVLink", "Set as &Visited Link" },
         });
-    AddMenu(window, "mnuPop", "Pop",
+    menu.mnuPop = AddMenu(menu, window, "mnuPop", "Pop",
         {
-            { "mnuPOpen", "&Open" },
-            { "mnuPMini", "Mini Color &Picker" },
-            { "mnuPExit", "E&xit" },
+            { &MainMenu::mnuPOpen, "mnuPOpen", "&Open" },
+            { &MainMenu::mnuPMini, "mnuPMini", "Mini Color &Picker" },
+            { &MainMenu::mnuPExit, "mnuPExit", "E&xit" },
         });
-    AddMenu(window, "mnuEP", "Edit Pal",
+    menu.mnuEP = AddMenu(menu, window, "mnuEP", "Edit Pal",
         {
-            { "mnuEP1", "Add Color #&1" },
-            { "mnuEP2", "Add Color #&2" },
-            { "mnuEPLine", nullptr, Sep },
-            { "mnuEPDel", "&Delete" },
+            { &MainMenu::mnuEP1, "mnuEP1", "Add Color #&1" },
+            { &MainMenu::mnuEP2, "mnuEP2", "Add Color #&2" },
+            { nullptr, "mnuEPLine", nullptr, Sep },
+            { &MainMenu::mnuEPDel, "mnuEPDel", "&Delete" },
         });
+    return menu;
 }
 
 } // namespace tw

@@ -1,18 +1,20 @@
 #include "mainwindow/StartUp.h"
 
-#include "mainwindow/MainWindow.h"
 #include "platform/Prompter.h"
+#include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/SingleInstance.h"
 
+#include "widgets/Prompts.h"
+
 #include <QDir>
+#include <QLoggingCategory>
 
 namespace tw {
 
 namespace {
 
-    const QString kMain = QStringLiteral("Main");
-    const QString kCmd = QStringLiteral("Cmd");
+    Q_LOGGING_CATEGORY(lcStart, "tw.start", QtWarningMsg)
 
 } // namespace
 
@@ -27,8 +29,10 @@ QString AbsoluteCommandLinePath(const QString& path)
 StartDecision ClaimOrHandOver(platform::SettingsStore& settings, platform::Prompter& prompter,
     platform::SingleInstance& instance, const QString& commandLine)
 {
-    // Written before anything else: the running copy reads it when it is handed over.
-    settings.write(kMain, kCmd, commandLine);
+    // Written before anything else, for the running copy; the path also travels in the hand-over itself, so a
+    // store that cannot be written only costs the setting.
+    if (!settings.write(keys::kMain, keys::kCmd, commandLine))
+        qCWarning(lcStart, "\"Cmd\" not stored: %s", qUtf8Printable(settings.lastError()));
     if (instance.claim() == platform::SingleInstance::Role::Running)
         return StartDecision::RunHere;
     if (instance.handOver(commandLine))
@@ -37,29 +41,6 @@ StartDecision ClaimOrHandOver(platform::SettingsStore& settings, platform::Promp
         { QStringLiteral("Message could not be sent to the application."), QString::fromLatin1(kAppTitle),
             core::MessageIcon::Critical, platform::PromptButtons::Ok, platform::PromptAnswer::Ok });
     return StartDecision::HandOverFailed;
-}
-
-void ReceiveHandOver(MainWindow& window, const QString& commandLine)
-{
-    platform::SettingsStore& settings = window.services().settings;
-    if (settings.read(kMain, kCmd) != commandLine)
-        settings.write(kMain, kCmd, commandLine);
-    // Also kept on the window, for a store that cannot be written.
-    window.setCommandLine(commandLine);
-    window.OpenHer();
-}
-
-void ShowCodesTipOnce(MainWindow& window)
-{
-    platform::SettingsStore& settings = window.services().settings;
-    if (settings.readBool(kMain, QStringLiteral("blnCodesTip"), false))
-        return;
-    window.services().prompter.ask(&window,
-        { QStringLiteral("Shrink the window size of this program by hiding color codes you don't use. Click on "
-                         "\"Visible Color Codes\" in the \"Options\" menu.\n\nThis tip will not appear again."),
-            QStringLiteral("Tintwise Color Picker Tip"), core::MessageIcon::Information, platform::PromptButtons::Ok,
-            platform::PromptAnswer::Ok });
-    settings.writeBool(kMain, QStringLiteral("blnCodesTip"), true);
 }
 
 } // namespace tw

@@ -1,11 +1,12 @@
 #include "palette/PaletteGrid.h"
 
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/Swatch.h"
+#include "model/WorkingColors.h"
 #include "palette/PaletteBox.h"
 #include "platform/ColorConversion.h"
-#include "platform/Prompter.h"
-#include "platform/SettingsStore.h"
+#include "platform/SettingsKeys.h"
+#include "widgets/Buttons.h"
+#include "widgets/Prompts.h"
+#include "widgets/SettingsWrites.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,9 +43,15 @@ namespace {
 
 } // namespace
 
-PaletteGrid::PaletteGrid(MainWindow& window)
+PaletteGrid::PaletteGrid(WorkingColors& colors, EditMenu menu, platform::Prompter& prompter, SettingsWrites& writes,
+    QWidget& window, QWidget* focusOnAdd)
     : QGroupBox(tr("Color Palette"), &window)
+    , m_colors(colors)
+    , m_menu(menu)
+    , m_prompter(prompter)
+    , m_writes(writes)
     , m_window(window)
+    , m_focusOnAdd(focusOnAdd)
 {
     setObjectName(QStringLiteral("fraPal"));
     auto* layout = new QVBoxLayout(this);
@@ -85,18 +92,12 @@ PaletteGrid::PaletteGrid(MainWindow& window)
     editRow->addStretch();
     layout->addLayout(editRow);
 
-    m_editMenu = window.findChild<QMenu*>(QStringLiteral("mnuEP"));
-    const std::pair<const char*, std::function<void()>> items[] = {
-        { "mnuEP1", [this] { setEditTarget(m_window.color(ColorSlot::One)); } },
-        { "mnuEP2", [this] { setEditTarget(m_window.color(ColorSlot::Two)); } },
-        { "mnuEPDel",
-            [this] {
-                setEditTarget(core::kEmptyColor);
-                m_deleteFlag = true;
-            } },
-    };
-    for (const auto& [name, run] : items)
-        window.enableCommand(name, this, run);
+    EnableCommand(menu.mnuEP1, this, [this] { setEditTarget(m_colors.color(ColorSlot::One)); });
+    EnableCommand(menu.mnuEP2, this, [this] { setEditTarget(m_colors.color(ColorSlot::Two)); });
+    EnableCommand(menu.mnuEPDel, this, [this] {
+        setEditTarget(core::kEmptyColor);
+        m_deleteFlag = true;
+    });
 
     connect(cmdAdd1, &QPushButton::clicked, this, [this] { addColor(ColorSlot::One); });
     connect(cmdAdd2, &QPushButton::clicked, this, [this] { addColor(ColorSlot::Two); });
@@ -150,51 +151,35 @@ void PaletteGrid::pressBox(int index, Qt::MouseButton button, QPoint globalPosit
 {
     // 1 left, 2 right, 4 middle: only a drag begun with the left button drops.
     m_buttonState = button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 4;
-    takeColor(index, button);
     if (button == Qt::RightButton && editMode()) {
         m_editTarget = index;
-        m_editMenu->popup(globalPosition);
+        m_menu.mnuEP->popup(globalPosition);
+        return;
     }
+    takeColor(index, button);
 }
 
 void PaletteGrid::takeColor(int index, Qt::MouseButton button)
 {
-    const core::ColorValue value = boxColor(index);
-    if (button == Qt::LeftButton) {
-        m_window.setCurrentColorFlag(ColorSlot::One);
-        m_window.setSwatchColor(ColorSlot::One, value);
-        m_window.History(1);
-        m_window.setCurrentColor(ColorSlot::One);
-        m_window.GetRGBValue();
-        m_window.GetHEXValue();
-    } else if (button == Qt::RightButton) {
-        m_window.setCurrentColorFlag(ColorSlot::Two);
-        m_window.setSwatchColor(ColorSlot::Two, value);
-        m_window.History(2);
-        m_window.setCurrentColor(ColorSlot::Two);
-        // Taking Color #2 never clears Color #1's "Empty" marker.
-        const bool color1Empty = !m_window.lblEmpty->isHidden();
-        m_window.GetRGBValue2();
-        if (color1Empty)
-            m_window.lblEmpty->show();
-    }
+    if (button == Qt::LeftButton)
+        m_colors.take(ColorSlot::One, boxColor(index));
+    else if (button == Qt::RightButton)
+        m_colors.take(ColorSlot::Two, boxColor(index));
 }
 
 void PaletteGrid::addColor(ColorSlot slot)
 {
     for (;;) {
-        if (m_window.picSelected->isVisible())
-            m_window.picSelected->setFocus();
+        if (m_focusOnAdd && m_focusOnAdd->isVisible())
+            m_focusOnAdd->setFocus();
         if (const auto empty = core::FirstEmptyBox(palette())) {
-            setBoxColor(*empty, m_window.color(slot));
+            setBoxColor(*empty, m_colors.color(slot));
             return;
         }
-        const platform::PromptAnswer answer = m_window.services().prompter.ask(&m_window,
-            { tr("Color Palette is full and no more colors can be added. You must start a new color palette. Do you "
-                 "want to create a new color palette now?"),
-                QString::fromLatin1(kAppTitle), core::MessageIcon::Question, platform::PromptButtons::YesNo,
-                platform::PromptAnswer::Yes });
-        if (answer != platform::PromptAnswer::Yes || !m_newPalette)
+        if (!AskYesNo(m_prompter, &m_window,
+                tr("Color Palette is full and no more colors can be added. You must start a new color palette. Do "
+                   "you want to create a new color palette now?"))
+            || !m_newPalette)
             return;
         // New Color Palette asks once more; whatever the answer, Add starts over.
         m_newPalette();
@@ -211,7 +196,7 @@ void PaletteGrid::onEditModeToggled(bool on)
 void PaletteGrid::showHint()
 {
     chkEditPal->setFocus();
-    m_window.showMessage({ "Hint:\nRight-click on any color in the palette to begin editing.\n\nOR\n\nHold the left "
+    Tell(m_prompter, &m_window, { "Hint:\nRight-click on any color in the palette to begin editing.\n\nOR\n\nHold the left "
                            "mouse button down to drag a color from one color box to another in the color palette. "
                            "Release the left mouse button when the cursor is positioned over the desired color box.",
         core::MessageIcon::Information });
@@ -290,7 +275,7 @@ void PaletteGrid::endDrag()
     if (const std::optional<int> target = std::exchange(m_pendingDrop, std::nullopt))
         completeDrop(*target);
     if (std::exchange(m_menuAfterDrag, false))
-        m_editMenu->popup(QCursor::pos());
+        m_menu.mnuEP->popup(QCursor::pos());
 }
 
 void PaletteGrid::completeDrop(int target)
@@ -302,7 +287,7 @@ void PaletteGrid::completeDrop(int target)
         setBoxColor(m_dragSource, core::kEmptyColor);
         return;
     }
-    const platform::PromptAnswer answer = m_window.services().prompter.ask(&m_window,
+    const platform::PromptAnswer answer = m_prompter.ask(&m_window,
         { tr("Do you want to swap these two colors?\n\nClicking No will result in this color being replaced by the "
              "selected color.\n\nClick Cancel if you are not moving colors."),
             QString::fromLatin1(kAppTitle), core::MessageIcon::Question, platform::PromptButtons::YesNoCancel,
@@ -311,7 +296,7 @@ void PaletteGrid::completeDrop(int target)
         const core::ColorValue replaced = boxColor(target);
         // "tmpmp" keeps the last swapped colour; the swap itself does not depend on the store, so a settings
         // file that cannot be written never costs the user a colour.
-        m_window.services().settings.write(QStringLiteral("Main"), QStringLiteral("tmpmp"), QString::number(replaced));
+        m_writes.write(keys::kMain, keys::kSwapped, QString::number(replaced));
         setBoxColor(target, m_dragColor);
         setBoxColor(m_dragSource, replaced);
     } else if (answer == platform::PromptAnswer::No) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/PaletteText.h"
-#include "mainwindow/ColorSlot.h"
+#include "model/ColorSlot.h"
+
 
 #include <QGroupBox>
 
@@ -14,11 +15,17 @@ class QMenu;
 class QMimeData;
 class QPushButton;
 class QToolButton;
+class QAction;
+
+namespace tw::platform {
+class Prompter;
+}
 
 namespace tw {
 
-class MainWindow;
 class PaletteBox;
+class SettingsWrites;
+class WorkingColors;
 
 // fraPal, "Color Palette": the 40 boxes, "Add Color #1"/"Add Color #2", and the edit mode in which boxes are
 // moved, swapped and copied by drag and drop and edited through the "Edit Pal" menu. The palette is the
@@ -26,7 +33,16 @@ class PaletteBox;
 class PaletteGrid : public QGroupBox {
     Q_OBJECT
 public:
-    explicit PaletteGrid(MainWindow& window);
+    struct EditMenu {
+        QMenu* mnuEP;
+        QAction* mnuEP1;
+        QAction* mnuEP2;
+        QAction* mnuEPDel;
+    };
+    // window: the main window, over which the questions are asked; focusOnAdd takes the focus when a colour
+    // is added.
+    PaletteGrid(WorkingColors& colors, EditMenu menu, platform::Prompter& prompter, SettingsWrites& writes,
+        QWidget& window, QWidget* focusOnAdd);
     ~PaletteGrid() override;
 
     core::ColorValue boxColor(int index) const;
@@ -40,7 +56,8 @@ public:
     void setNewPaletteCommand(std::function<void()> command) { m_newPalette = std::move(command); }
 
     // A press on a box: the left button gives Color #1 the box's colour, the right one Color #2. In edit
-    // mode the right button also opens the edit menu for the box at globalPosition.
+    // mode the right button only opens the edit menu for the box at globalPosition, so that its items act
+    // on the colours as they were.
     void pressBox(int index, Qt::MouseButton button, QPoint globalPosition);
     // Stores the working colour in the first empty box; a full palette offers a new one.
     void addColor(ColorSlot slot);
@@ -69,9 +86,13 @@ private:
     void completeDrop(int target);
     void setEditTarget(core::ColorValue value);
 
-    MainWindow& m_window;
+    WorkingColors& m_colors;
+    EditMenu m_menu;
+    platform::Prompter& m_prompter;
+    SettingsWrites& m_writes;
+    QWidget& m_window;
+    QWidget* m_focusOnAdd;
     std::array<PaletteBox*, core::kPaletteSize> m_boxes {};
-    QMenu* m_editMenu = nullptr;
     std::function<void()> m_newPalette;
 
     // The last mouse button seen over the palette: 1 left, 2 right. Start-up leaves it at 2.

@@ -32,18 +32,18 @@ public:
     virtual QString read(const QString& section, const QString& key, const QString& defaultValue = {}) const = 0;
     // Applies every change of the batch as one write: all of them land, or none does. False when the
     // write failed; the store then holds what it held before.
-    virtual bool apply(const QString& section, const QList<SettingsChange>& changes) = 0;
-    virtual bool removeSection(const QString& section) = 0;
-    virtual bool removeAll() = 0;
+    [[nodiscard]] virtual bool apply(const QString& section, const QList<SettingsChange>& changes) = 0;
+    [[nodiscard]] virtual bool removeSection(const QString& section) = 0;
+    [[nodiscard]] virtual bool removeAll() = 0;
     // Why the most recent failed write failed, naming the file and the reason ("/home/u/.config/...: Permission
     // denied"); empty after a write that succeeded.
     virtual QString lastError() const = 0;
 
-    bool write(const QString& section, const QString& key, const QString& value)
+    [[nodiscard]] bool write(const QString& section, const QString& key, const QString& value)
     {
         return apply(section, { SettingsChange { key, value } });
     }
-    bool removeKey(const QString& section, const QString& key)
+    [[nodiscard]] bool removeKey(const QString& section, const QString& key)
     {
         return apply(section, { SettingsChange { key, std::nullopt } });
     }
@@ -53,7 +53,7 @@ public:
                    .compare(QStringLiteral("True"), Qt::CaseInsensitive)
             == 0;
     }
-    bool writeBool(const QString& section, const QString& key, bool value)
+    [[nodiscard]] bool writeBool(const QString& section, const QString& key, bool value)
     {
         return write(section, key, value ? QStringLiteral("True") : QStringLiteral("False"));
     }

@@ -1,14 +1,14 @@
 #include "sampling/MiniPicker.h"
 
 #include "core/ZoomGeometry.h"
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/Swatch.h"
+#include "model/WorkingColors.h"
 #include "platform/Clipboard.h"
-#include "platform/Prompter.h"
-#include "platform/Screen.h"
 #include "sampling/Snapshot.h"
+#include "sampling/TargetDrag.h"
 #include "sampling/TargetPicture.h"
 #include "sampling/ZoomView.h"
+#include "widgets/Buttons.h"
+#include "widgets/Swatch.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -26,20 +26,13 @@ namespace {
     // The mini picker draws no grid lines.
     constexpr double kMiniZoom = 4.5;
 
-    QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& tooltip)
-    {
-        auto* button = new QPushButton(caption, parent);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(tooltip);
-        button->setAutoDefault(false);
-        return button;
-    }
-
 } // namespace
 
-MiniPicker::MiniPicker(MainWindow& window)
+MiniPicker::MiniPicker(WorkingColors& colors, Services services, QWidget& mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint)
-    , m_window(window)
+    , m_colors(colors)
+    , m_services(services)
+    , m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmMini"));
     setWindowTitle(tr("Mini Color Picker"));
@@ -81,13 +74,14 @@ MiniPicker::MiniPicker(MainWindow& window)
     buttons->addWidget(cmdDone);
     layout->addLayout(buttons, 2, 0, 1, 2);
 
-    connect(Picture1, &TargetPicture::pressed, this, &MiniPicker::Picture1_MouseDown);
-    connect(Picture1, &TargetPicture::moved, this, [this](Qt::MouseButtons held) {
-        // Reading the pointer is a round trip to the display server: only a drag with a button held uses it.
-        const bool sampling = blnDragging && held != Qt::NoButton;
-        Picture1_MouseMove(held, sampling ? m_window.services().screen.cursorPosition() : QPoint());
+    m_drag = new TargetDrag(*Picture1, services.screen, services.prompter, *this);
+    connect(m_drag, &TargetDrag::started, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton || button == Qt::RightButton)
+            blnColor2 = button == Qt::RightButton;
+        // Drawn once at the point of the last drag, before this drag's first move is read.
+        RenderMiniZoom();
     });
-    connect(Picture1, &TargetPicture::released, this, &MiniPicker::Picture1_MouseUp);
+    connect(m_drag, &TargetDrag::moved, this, &MiniPicker::RenderMiniZoom);
     connect(
         picZoom, &ZoomView::pressed, this, [this](Qt::MouseButton, QPoint viewPixel) { picZoom_MouseDown(viewPixel); });
     connect(chkTop, &QCheckBox::clicked, this, &MiniPicker::chkTop_Click);
@@ -98,71 +92,35 @@ MiniPicker::MiniPicker(MainWindow& window)
 
 MiniPicker::~MiniPicker() = default;
 
-void MiniPicker::Picture1_MouseDown(Qt::MouseButton button)
+bool MiniPicker::blnDragging() const
 {
-    if (blnDragging)
-        return;
-    std::optional<QImage> snapshot = TakeSnapshot(m_window.services().screen);
-    if (!snapshot) {
-        const core::Message message = ScreenUnreadableMessage();
-        m_window.services().prompter.ask(this,
-            { QString::fromStdString(message.text), QString::fromLatin1(kAppTitle), message.icon,
-                platform::PromptButtons::Ok, platform::PromptAnswer::Ok });
-        return;
-    }
-    if (button == Qt::LeftButton || button == Qt::RightButton) {
-        blnColor2 = button == Qt::RightButton;
-        m_dragPointer.emplace(TargetCursor(Picture1->devicePixelRatioF()));
-        Picture1->setImageShown(false);
-    }
-    picDesk = std::move(snapshot);
-    sngScreenW = picDesk->width();
-    sngScreenH = picDesk->height();
-    // Drawn once at the pointer position of the last move, before this drag's first move is read.
-    RenderMiniZoom();
-    blnDragging = true;
-}
-
-void MiniPicker::Picture1_MouseMove(Qt::MouseButtons buttons, QPoint devicePixel)
-{
-    if (!blnDragging)
-        return;
-    if (buttons == Qt::NoButton) {
-        // Every button is up but no release came (another program took the mouse away): the drag ends as the
-        // release would have ended it, so the pointer never stays a target and hovering samples nothing.
-        Picture1_MouseUp();
-        return;
-    }
-    ptCursor = FollowPointer(ptCursor, devicePixel, QSize(sngScreenW, sngScreenH));
-    RenderMiniZoom();
-}
-
-void MiniPicker::Picture1_MouseUp()
-{
-    m_dragPointer.reset();
-    Picture1->setImageShown(true);
-    blnDragging = false;
+    return m_drag->dragging();
 }
 
 void MiniPicker::RenderMiniZoom()
 {
     const int side = picZoom->viewSize();
+    const QPoint point = m_drag->point();
+    const QSize screen = m_drag->screenSize();
     const core::ZoomGeometry geometry
-        = core::ComputeZoomGeometry({ side, side, kMiniZoom, ptCursor.x(), ptCursor.y(), sngScreenW, sngScreenH });
-    picZoom->render(picDesk ? &*picDesk : nullptr, geometry, { false, true });
-    if (!picDesk || !picDesk->valid(ptCursor))
-        return;
-    const core::ColorValue value = SnapshotPixel(*picDesk, ptCursor);
-    picColor->setColor(value);
-    m_picked = true;
-    const core::Rgb rgb = core::SplitColor(value);
-    lblRGB->setText(QStringLiteral("%1, %2, %3").arg(rgb.red).arg(rgb.green).arg(rgb.blue));
+        = core::ComputeZoomGeometry({ side, side, kMiniZoom, point.x(), point.y(), screen.width(), screen.height() });
+    const std::optional<QImage>& snapshot = m_drag->snapshot();
+    picZoom->render(snapshot ? &*snapshot : nullptr, geometry, { false, true });
+    if (snapshot && snapshot->valid(point))
+        pick(SnapshotPixel(*snapshot, point));
 }
 
 void MiniPicker::picZoom_MouseDown(QPoint viewPixel)
 {
-    picColor->setColor(picZoom->colorAt(viewPixel));
+    pick(picZoom->colorAt(viewPixel));
+}
+
+void MiniPicker::pick(core::ColorValue value)
+{
+    picColor->setColor(value);
     m_picked = true;
+    const core::Rgb rgb = core::SplitColor(value);
+    lblRGB->setText(QStringLiteral("%1, %2, %3").arg(rgb.red).arg(rgb.green).arg(rgb.blue));
 }
 
 void MiniPicker::chkTop_Click()
@@ -178,7 +136,7 @@ void MiniPicker::cmdCopy_Click()
 {
     const QString text = lblRGB->text();
     if (!text.isEmpty())
-        m_window.services().clipboard.setText(text);
+        m_services.clipboard.setText(text);
 }
 
 void MiniPicker::cmdDone_Click()
@@ -186,13 +144,13 @@ void MiniPicker::cmdDone_Click()
     // Whether a colour was picked is known as such: a pick that happens to equal the empty colour is still
     // handed over.
     if (m_picked)
-        m_window.setColor(QString::number(picColor->color()), blnColor2);
+        m_colors.take(blnColor2 ? ColorSlot::Two : ColorSlot::One, picColor->color());
     close();
 }
 
 void MiniPicker::closeEvent(QCloseEvent* event)
 {
-    m_window.show();
+    m_mainWindow.show();
     QWidget::closeEvent(event);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "sampling/TargetCursor.h"
+#include "core/ColorValue.h"
 
 #include <QImage>
 #include <QPoint>
@@ -11,11 +11,18 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
+namespace tw::platform {
+class Clipboard;
+class Prompter;
+class Screen;
+} // namespace tw::platform
+
 namespace tw {
 
-class MainWindow;
 class Swatch;
+class TargetDrag;
 class TargetPicture;
+class WorkingColors;
 class ZoomView;
 
 // frmMini, "Mini Color Picker": a small always-on-top window that stands in for the main window while the
@@ -27,16 +34,18 @@ class ZoomView;
 class MiniPicker : public QWidget {
     Q_OBJECT
 public:
-    explicit MiniPicker(MainWindow& window);
+    struct Services {
+        platform::Screen& screen;
+        platform::Prompter& prompter;
+        platform::Clipboard& clipboard;
+    };
+    // mainWindow: hidden while the mini picker stands in for it, shown again when it closes.
+    MiniPicker(WorkingColors& colors, Services services, QWidget& mainWindow);
     ~MiniPicker() override;
 
-    void Picture1_MouseDown(Qt::MouseButton button);
-    // buttons: every button held; devicePixel: the pointer, read only while a drag holds a button.
-    void Picture1_MouseMove(Qt::MouseButtons buttons, QPoint devicePixel);
-    void Picture1_MouseUp();
-    // Redraws the view around ptCursor and takes the snapshot's pixel there into picColor and lblRGB.
+    // Redraws the view around the sampled point and takes the snapshot's pixel there as the picked colour.
     void RenderMiniZoom();
-    // A click in the view takes the colour shown there into picColor (lblRGB keeps the dragged colour).
+    // A click in the view picks the colour shown there.
     void picZoom_MouseDown(QPoint viewPixel);
     void chkTop_Click();
     void cmdCopy_Click();
@@ -51,22 +60,22 @@ public:
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdDone = nullptr;
 
-    std::optional<QImage> picDesk;
-    int sngScreenW = 0;
-    int sngScreenH = 0;
-    bool blnDragging = false;
+    bool blnDragging() const;
     // The colour is for Color #2 (else Color #1).
     bool blnColor2 = false;
-    // The last pointer position, in screen pixels; the first press samples the screen's top-left pixel.
-    QPoint ptCursor;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    MainWindow& m_window;
-    std::optional<OverrideCursor> m_dragPointer;
-    // picColor holds a picked colour (it starts as the empty colour, which a pick may also give).
+    // One pick, one colour: shown in picColor and lblRGB, copied by "C" and handed over by "Done" alike.
+    void pick(core::ColorValue value);
+
+    WorkingColors& m_colors;
+    Services m_services;
+    QWidget& m_mainWindow;
+    TargetDrag* m_drag = nullptr;
+    // Whether a colour was picked (picColor starts as the empty colour, which a pick may also give).
     bool m_picked = false;
 };
 

@@ -1,15 +1,16 @@
 #include "sampling/ScreenSampler.h"
 
 #include "core/ZoomGeometry.h"
-#include "mainwindow/MainWindow.h"
-#include "platform/Prompter.h"
-#include "platform/Screen.h"
+#include "model/WorkingColors.h"
+#include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "sampling/MiniPicker.h"
 #include "sampling/Snapshot.h"
+#include "sampling/TargetDrag.h"
 #include "sampling/TargetPicture.h"
 #include "sampling/ZoomFrame.h"
 #include "sampling/ZoomView.h"
+#include "widgets/Prompts.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -29,12 +30,10 @@ namespace {
     // One notch of a mouse wheel; finer wheels and touchpads add up to it.
     constexpr int kWheelNotch = 120;
 
-    const QString kMain = QStringLiteral("Main");
-
     // A check box setting is 0 or 1; anything else reads as the default.
     bool ReadCheck(const platform::SettingsStore& settings, const QString& key, bool defaultValue)
     {
-        const int value = settings.readInt(kMain, key, -1);
+        const int value = settings.readInt(keys::kMain, key, -1);
         if (value == 0 || value == 1)
             return value == 1;
         return defaultValue;
@@ -49,31 +48,36 @@ namespace {
 
 } // namespace
 
-ScreenSampler::ScreenSampler(MainWindow& window)
+ScreenSampler::ScreenSampler(WorkingColors& colors, Services services, QWidget& window)
     : QObject(&window)
+    , m_colors(colors)
+    , m_services(services)
     , m_window(window)
 {
     setObjectName(QStringLiteral("screenSampler"));
 
-    QBoxLayout* targetArea = window.targetArea();
-    auto* targetFrame = targetArea->parentWidget();
-    Picture1 = new TargetPicture(targetFrame);
-    targetArea->insertWidget(0, Picture1, 0, Qt::AlignHCenter);
-    window.setFocusTarget(Picture1);
-
-    fraZoom = new ZoomFrame(kViewSize, window.centralWidget());
-    window.zoomArea()->addWidget(fraZoom);
-    cmdMini = new QPushButton(tr("Mini Color Picker"), window.centralWidget());
+    Picture1 = new TargetPicture(&window);
+    m_drag = new TargetDrag(*Picture1, services.screen, services.prompter, window);
+    fraZoom = new ZoomFrame(kViewSize, &window);
+    cmdMini = new QPushButton(tr("Mini Color Picker"), &window);
     cmdMini->setObjectName(QStringLiteral("cmdMini"));
-    window.zoomArea()->addWidget(cmdMini);
 
-    connect(Picture1, &TargetPicture::pressed, this, &ScreenSampler::Picture1_MouseDown);
-    connect(Picture1, &TargetPicture::moved, this, [this](Qt::MouseButtons buttons) {
-        // Reading the pointer is a round trip to the display server: only a drag with a button held uses it.
-        const bool sampling = blnDragging && buttons != Qt::NoButton;
-        Picture1_MouseMove(buttons, sampling ? m_window.services().screen.cursorPosition() : QPoint());
+    connect(m_drag, &TargetDrag::started, this, &ScreenSampler::onDragStarted);
+    connect(m_drag, &TargetDrag::moved, this, [this](Qt::MouseButtons, QPoint point) {
+        // Both scroll bars take the new point, then the view is drawn once for it.
+        for (QScrollBar* bar : { fraZoom->vsbZoomY, fraZoom->hsbZoomX }) {
+            const QSignalBlocker quiet(bar);
+            bar->setValue(bar == fraZoom->hsbZoomX ? point.x() : point.y());
+        }
+        RenderZoom();
     });
-    connect(Picture1, &TargetPicture::released, this, &ScreenSampler::Picture1_MouseUp);
+    connect(m_drag, &TargetDrag::ended, this, &ScreenSampler::onDragEnded);
+    // Every move over the target, with or without a drag: with both buttons held the drag serves Color #1;
+    // once only the right one is left, Color #2.
+    connect(Picture1, &TargetPicture::moved, this, [this](Qt::MouseButtons buttons) {
+        m_targetColor2 = buttons == Qt::RightButton;
+        m_colors.setCurrent(m_targetColor2 ? ColorSlot::Two : ColorSlot::One);
+    });
 
     connect(fraZoom->vsbZoomY, &QScrollBar::valueChanged, this, &ScreenSampler::RenderZoom);
     connect(fraZoom->hsbZoomX, &QScrollBar::valueChanged, this, &ScreenSampler::RenderZoom);
@@ -95,125 +99,94 @@ ScreenSampler::~ScreenSampler()
     delete m_mini;
 }
 
-void ScreenSampler::restoreSettings()
+void ScreenSampler::restoreSettings(const platform::SettingsStore& settings)
 {
-    const platform::SettingsStore& settings = m_window.services().settings;
-    int zoom = settings.readInt(kMain, QStringLiteral("newzoom"), core::kDefaultZoomIndex);
+    int zoom = settings.readInt(keys::kMain, keys::kZoom, core::kDefaultZoomIndex);
     if (zoom < 0 || zoom >= fraZoom->cboZoom->count())
         zoom = core::kDefaultZoomIndex;
     fraZoom->cboZoom->setCurrentIndex(zoom);
-    fraZoom->chkGrid->setChecked(ReadCheck(settings, QStringLiteral("grid"), false));
-    fraZoom->chkCross->setChecked(ReadCheck(settings, QStringLiteral("cross"), true));
-    m_sel = settings.readBool(kMain, QStringLiteral("sel"), false);
+    fraZoom->chkGrid->setChecked(ReadCheck(settings, keys::kGrid, false));
+    fraZoom->chkCross->setChecked(ReadCheck(settings, keys::kCross, true));
+    m_sel = settings.readBool(keys::kMain, keys::kSel, false);
 }
 
 void ScreenSampler::saveSettings(QList<platform::SettingsChange>& changes) const
 {
-    changes.append(platform::IntSetting(QStringLiteral("newzoom"), fraZoom->cboZoom->currentIndex()));
-    changes.append(platform::IntSetting(QStringLiteral("grid"), fraZoom->chkGrid->isChecked() ? 1 : 0));
-    changes.append(platform::IntSetting(QStringLiteral("cross"), fraZoom->chkCross->isChecked() ? 1 : 0));
-    changes.append(platform::BoolSetting(QStringLiteral("sel"), m_sel));
+    changes.append(platform::IntSetting(keys::kZoom, fraZoom->cboZoom->currentIndex()));
+    changes.append(platform::IntSetting(keys::kGrid, fraZoom->chkGrid->isChecked() ? 1 : 0));
+    changes.append(platform::IntSetting(keys::kCross, fraZoom->chkCross->isChecked() ? 1 : 0));
+    changes.append(platform::BoolSetting(keys::kSel, m_sel));
 }
 
 void ScreenSampler::setUpMagnifier()
 {
+    m_wheelReady = true;
     cboZoom_Click();
 }
 
 void ScreenSampler::Picture1_MouseDown(Qt::MouseButton button)
 {
-    if (blnDragging) {
-        blnIgnoreUp = true;
-        return;
-    }
-    // The snapshot comes first: a screen that cannot be read starts no drag and changes nothing.
-    std::optional<QImage> snapshot = TakeSnapshot(m_window.services().screen);
-    if (!snapshot) {
-        m_window.showMessage(ScreenUnreadableMessage());
-        return;
-    }
+    m_drag->press(button);
+}
 
-    blnDragging = true;
-    m_pressedButton = button;
-    blnTargetColor2 = button == Qt::RightButton;
-    m_window.setCurrentColor(blnTargetColor2 ? ColorSlot::Two : ColorSlot::One);
+void ScreenSampler::Picture1_MouseMove(Qt::MouseButtons buttons, QPoint devicePixel)
+{
+    m_drag->move(buttons, devicePixel);
+    m_targetColor2 = buttons == Qt::RightButton;
+    m_colors.setCurrent(m_targetColor2 ? ColorSlot::Two : ColorSlot::One);
+}
+
+void ScreenSampler::Picture1_MouseUp(Qt::MouseButton button)
+{
+    m_drag->release(button);
+}
+
+bool ScreenSampler::blnDragging() const
+{
+    return m_drag->dragging();
+}
+
+bool ScreenSampler::blnIgnoreUp() const
+{
+    return m_drag->ignoreUp();
+}
+
+const std::optional<QImage>& ScreenSampler::picDesk() const
+{
+    return m_drag->snapshot();
+}
+
+void ScreenSampler::onDragStarted(Qt::MouseButton button)
+{
+    m_targetColor2 = button == Qt::RightButton;
+    m_colors.setCurrent(m_targetColor2 ? ColorSlot::Two : ColorSlot::One);
     if (button == Qt::LeftButton || button == Qt::RightButton) {
-        m_dragPointer.emplace(TargetCursor(Picture1->devicePixelRatioF()));
-        Picture1->setImageShown(false);
         m_wheelActive = true;
         m_wheelRemainder = 0;
         qApp->installEventFilter(this);
     }
-
-    picDesk = std::move(snapshot);
-    sngScreenW = picDesk->width();
-    sngScreenH = picDesk->height();
     fraZoom->vsbZoomY->setEnabled(true);
     fraZoom->hsbZoomX->setEnabled(true);
     cboZoom_Click();
 }
 
-void ScreenSampler::Picture1_MouseMove(Qt::MouseButtons buttons, QPoint devicePixel)
+void ScreenSampler::onDragEnded(Qt::MouseButton button)
 {
-    if (blnDragging && buttons == Qt::NoButton) {
-        // Every button is up but no release came (another program took the mouse away): the drag ends as
-        // the release of its button would have ended it, so the pointer never stays a target.
-        blnIgnoreUp = false;
-        Picture1_MouseUp(blnTargetColor2 ? Qt::RightButton : m_pressedButton);
-    }
-    if (blnDragging) {
-        // Both scroll bars take the new point, then the view is drawn once for it.
-        const QPoint last(fraZoom->hsbZoomX->value(), fraZoom->vsbZoomY->value());
-        const QPoint point = FollowPointer(last, devicePixel, QSize(sngScreenW, sngScreenH));
-        for (QScrollBar* bar : { fraZoom->vsbZoomY, fraZoom->hsbZoomX }) {
-            const QSignalBlocker quiet(bar);
-            bar->setValue(bar == fraZoom->hsbZoomX ? point.x() : point.y());
-        }
-        RenderZoom();
-    }
-    // With both buttons held the drag serves Color #1; once only the right one is left, Color #2.
-    blnTargetColor2 = buttons == Qt::RightButton;
-    m_window.setCurrentColor(blnTargetColor2 ? ColorSlot::Two : ColorSlot::One);
-}
-
-void ScreenSampler::Picture1_MouseUp(Qt::MouseButton button)
-{
-    // A release whose press started no drag (the screen could not be read) has nothing to end.
-    if (!blnDragging)
-        return;
-    if (blnIgnoreUp) {
-        blnIgnoreUp = false;
-        return;
-    }
-    blnDragging = false;
-    // The pointer comes back whichever button ends the drag, also the middle one after a left press.
-    endDragPointer();
-    // The colour already sits in the swatch from the drag's last move; the screen is not read again.
-    if (button == Qt::LeftButton) {
-        m_window.GetRGBValue();
-        m_window.GetHEXValue();
-        m_window.History(1);
-    } else if (button == Qt::RightButton) {
-        m_window.GetRGBValue2();
-        m_window.GetHEXValue();
-        m_window.History(2);
-    }
-}
-
-void ScreenSampler::endDragPointer()
-{
-    m_dragPointer.reset();
-    Picture1->setImageShown(true);
     if (m_wheelActive) {
         m_wheelActive = false;
         qApp->removeEventFilter(this);
+    }
+    // The colour already is the one of the drag's last move; the screen is not read again.
+    if (button == Qt::LeftButton || button == Qt::RightButton) {
+        const ColorSlot slot = m_targetColor2 ? ColorSlot::Two : ColorSlot::One;
+        m_colors.take(slot, m_colors.color(slot));
     }
 }
 
 void ScreenSampler::RenderZoom()
 {
     redraw();
-    if (blnDragging)
+    if (m_drag->dragging())
         takeLiveColor();
 }
 
@@ -223,33 +196,32 @@ void ScreenSampler::redraw()
     const bool gridChecked = fraZoom->chkGrid->isChecked();
     const int side = fraZoom->picZoom->viewSize();
     const core::ZoomGeometry geometry = core::ComputeZoomGeometry({ side, side, core::ZoomFactor(percent, gridChecked),
-        fraZoom->hsbZoomX->value(), fraZoom->vsbZoomY->value(), sngScreenW, sngScreenH });
-    fraZoom->picZoom->render(picDesk ? &*picDesk : nullptr, geometry,
+        fraZoom->hsbZoomX->value(), fraZoom->vsbZoomY->value(), m_drag->screenSize().width(),
+        m_drag->screenSize().height() });
+    const std::optional<QImage>& snapshot = m_drag->snapshot();
+    fraZoom->picZoom->render(snapshot ? &*snapshot : nullptr, geometry,
         { core::GridShown(percent, gridChecked), fraZoom->chkCross->isChecked() });
 }
 
 void ScreenSampler::takeLiveColor()
 {
     const QPoint point(fraZoom->hsbZoomX->value(), fraZoom->vsbZoomY->value());
-    if (!picDesk || !picDesk->valid(point))
+    const std::optional<QImage>& snapshot = m_drag->snapshot();
+    if (!snapshot || !snapshot->valid(point))
         return;
-    // The snapshot's own pixel, at every zoom level: a reduced view no longer shows every pixel.
-    const core::ColorValue value = SnapshotPixel(*picDesk, point);
-    if (blnTargetColor2) {
-        m_window.setSwatchColor(ColorSlot::Two, value);
-        m_window.GetRGBValue2();
-    } else {
-        m_window.setSwatchColor(ColorSlot::One, value);
-        m_window.GetRGBValue();
-        m_window.GetHEXValue();
-    }
+    // The snapshot's own pixel, at every zoom level: a reduced view no longer shows every pixel. The release
+    // records the colour; the moves before it do not.
+    m_colors.take(m_targetColor2 ? ColorSlot::Two : ColorSlot::One, SnapshotPixel(*snapshot, point),
+        WithoutRecord());
 }
 
 void ScreenSampler::cboZoom_Click()
 {
     const double z = core::ZoomFactor(fraZoom->zoomPercent(), fraZoom->chkGrid->isChecked());
     const int side = fraZoom->picZoom->viewSize();
-    const std::pair<QScrollBar*, int> bars[] = { { fraZoom->vsbZoomY, sngScreenH }, { fraZoom->hsbZoomX, sngScreenW } };
+    const QSize screen = m_drag->screenSize();
+    const std::pair<QScrollBar*, int> bars[]
+        = { { fraZoom->vsbZoomY, screen.height() }, { fraZoom->hsbZoomX, screen.width() } };
     for (const auto& [bar, screenSize] : bars) {
         const QSignalBlocker quiet(bar);
         bar->setRange(0, std::max(0, screenSize - 1));
@@ -260,7 +232,7 @@ void ScreenSampler::cboZoom_Click()
 
 void ScreenSampler::cmdClear_Click()
 {
-    picDesk.reset();
+    m_drag->forgetSnapshot();
     fraZoom->vsbZoomY->setEnabled(false);
     fraZoom->hsbZoomX->setEnabled(false);
     redraw();
@@ -270,22 +242,11 @@ void ScreenSampler::picZoom_MouseDown(Qt::MouseButton button, QPoint viewPixel)
 {
     const core::ColorValue value = fraZoom->picZoom->colorAt(viewPixel);
     if (button == Qt::LeftButton) {
-        blnTargetColor2 = false;
-        m_window.setCurrentColor(ColorSlot::One);
-        m_window.setSwatchColor(ColorSlot::One, value);
-        m_window.History(1);
-        m_window.GetRGBValue();
-        m_window.GetHEXValue();
+        m_targetColor2 = false;
+        m_colors.take(ColorSlot::One, value);
     } else if (button == Qt::RightButton) {
-        blnTargetColor2 = true;
-        m_window.setCurrentColor(ColorSlot::Two);
-        m_window.setSwatchColor(ColorSlot::Two, value);
-        m_window.History(2);
-        // Taking Color #2 never clears Color #1's "Empty" marker.
-        const bool emptyShown = !m_window.lblEmpty->isHidden();
-        m_window.GetRGBValue2();
-        if (emptyShown)
-            m_window.lblEmpty->show();
+        m_targetColor2 = true;
+        m_colors.take(ColorSlot::Two, value);
     }
 }
 
@@ -299,9 +260,9 @@ void ScreenSampler::stepZoom(int step)
 
 void ScreenSampler::cmdMini_Click()
 {
-    m_window.hide();
     if (!m_mini)
-        m_mini = new MiniPicker(m_window);
+        m_mini = new MiniPicker(m_colors, { m_services.screen, m_services.prompter, m_services.clipboard }, m_window);
+    m_window.hide();
     m_mini->show();
     m_mini->raise();
     m_mini->activateWindow();
@@ -326,7 +287,7 @@ bool ScreenSampler::eventFilter(QObject* watched, QEvent* event)
 
 void ScreenSampler::handleWheel(const QWheelEvent& event)
 {
-    if (!m_window.blnStarted)
+    if (!m_wheelReady)
         return;
     // Away from the user zooms in, towards the user zooms out, one list step per notch.
     m_wheelRemainder += event.angleDelta().y();
@@ -363,25 +324,30 @@ bool ScreenSampler::handleKey(const QKeyEvent& event)
     case Qt::Key_Backtab:
         if (modifiers != all)
             return false;
-        m_window.showMessage({ kTabSecret, core::MessageIcon::None });
+        tell(kTabSecret);
         return true;
     case Qt::Key_ScrollLock:
         if (modifiers != all)
             return false;
-        m_window.showMessage({ kScrollLockSecret, core::MessageIcon::None });
+        tell(kScrollLockSecret);
         return true;
     default:
         return false;
     }
 }
 
+void ScreenSampler::tell(const char* text)
+{
+    Tell(m_services.prompter, &m_window, { text, core::MessageIcon::None });
+}
+
 void ScreenSampler::toggleSel()
 {
     if (m_sel) {
-        m_window.showMessage({ kSelOff, core::MessageIcon::None });
+        tell(kSelOff);
         m_sel = false;
     } else {
-        m_window.showMessage({ kSelOn, core::MessageIcon::None });
+        tell(kSelOn);
         m_sel = true;
     }
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include "platform/SettingsStore.h"
-#include "sampling/TargetCursor.h"
 
 #include <QImage>
 #include <QObject>
@@ -13,11 +12,18 @@ class QKeyEvent;
 class QPushButton;
 class QWheelEvent;
 
+namespace tw::platform {
+class Clipboard;
+class Prompter;
+class Screen;
+} // namespace tw::platform
+
 namespace tw {
 
-class MainWindow;
 class MiniPicker;
+class TargetDrag;
 class TargetPicture;
+class WorkingColors;
 class ZoomFrame;
 
 // Screen sampling in the main window: the target Picture1, whose drag takes the colour under the mouse from
@@ -26,19 +32,28 @@ class ZoomFrame;
 class ScreenSampler : public QObject {
     Q_OBJECT
 public:
-    explicit ScreenSampler(MainWindow& window);
+    struct Services {
+        platform::Screen& screen;
+        platform::Prompter& prompter;
+        platform::Clipboard& clipboard;
+    };
+    // window: the main window, whose keys the zoom keys watch and which the mini picker stands in for.
+    ScreenSampler(WorkingColors& colors, Services services, QWidget& window);
     ~ScreenSampler() override;
 
+    // The target and the magnifier with its mini picker button, for the window to place.
+    TargetPicture* target() const { return Picture1; }
+    ZoomFrame* zoomFrame() const { return fraZoom; }
+    QPushButton* miniButton() const { return cmdMini; }
+
     // Settings "newzoom", "grid", "cross" and "sel" (section "Main").
-    void restoreSettings();
-    // Appends this area's keys of section "Main" to the batch the window writes at shutdown.
+    void restoreSettings(const platform::SettingsStore& settings);
     void saveSettings(QList<platform::SettingsChange>& changes) const;
-    // The magnifier at the end of start-up: scroll-bar ranges and a first (empty) view.
+    // The magnifier at the end of start-up: scroll-bar ranges and a first (empty) view. The wheel zooms a drag
+    // only from then on.
     void setUpMagnifier();
 
-    // The target's mouse: a press starts a drag (a second button pressed during it only marks the next
-    // release to be ignored), moves follow the pointer (devicePixel: the pointer in screen pixels), the
-    // release ends the drag and records the colour of the button released.
+    // The target's mouse, as TargetDrag describes it.
     void Picture1_MouseDown(Qt::MouseButton button);
     void Picture1_MouseMove(Qt::MouseButtons buttons, QPoint devicePixel);
     void Picture1_MouseUp(Qt::MouseButton button);
@@ -62,39 +77,37 @@ public:
     // The open mini picker, or nothing.
     MiniPicker* miniPicker() const;
 
-    TargetPicture* Picture1 = nullptr;
-    ZoomFrame* fraZoom = nullptr;
-    QPushButton* cmdMini = nullptr;
-    // The snapshot the view draws, in screen (device) pixels; nothing before the first press or after Clear.
-    std::optional<QImage> picDesk;
-    // The screen's size at the last press.
-    int sngScreenW = 0;
-    int sngScreenH = 0;
-    bool blnDragging = false;
-    // A second button went down during the drag: the next release is ignored.
-    bool blnIgnoreUp = false;
-    // The drag sets Color #2 (else Color #1).
-    bool blnTargetColor2 = false;
+    bool blnDragging() const;
+    bool blnIgnoreUp() const;
+    bool blnTargetColor2() const { return m_targetColor2; }
+    const std::optional<QImage>& picDesk() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void onDragStarted(Qt::MouseButton button);
+    void onDragEnded(Qt::MouseButton button);
     // RenderZoom without taking a colour: the redraws of the options and the zoom keep both colours.
     void redraw();
     void takeLiveColor();
-    void endDragPointer();
     bool handleKey(const QKeyEvent& event);
     void handleWheel(const QWheelEvent& event);
     void toggleSel();
+    void tell(const char* text);
 
-    MainWindow& m_window;
+    WorkingColors& m_colors;
+    Services m_services;
+    QWidget& m_window;
+    TargetPicture* Picture1 = nullptr;
+    TargetDrag* m_drag = nullptr;
+    ZoomFrame* fraZoom = nullptr;
+    QPushButton* cmdMini = nullptr;
     QPointer<MiniPicker> m_mini;
-    // The button whose press started the drag.
-    Qt::MouseButton m_pressedButton = Qt::NoButton;
-    // The target pointer of a left or right drag; the pointer comes back when it is reset.
-    std::optional<OverrideCursor> m_dragPointer;
-    // Wheel steps act only between a left or right press and its release.
+    // The drag sets Color #2 (else Color #1).
+    bool m_targetColor2 = false;
+    // Wheel steps act only between a left or right press and its release, once start-up is over.
+    bool m_wheelReady = false;
     bool m_wheelActive = false;
     int m_wheelRemainder = 0;
     bool m_sel = false;

@@ -1,6 +1,6 @@
 #pragma once
 #include "mainwindow/Services.h"
-#include "platform/MemorySettingsStore.h"
+#include "tests/fakes/MemorySettingsStore.h"
 #include "tests/fakes/FakeClipboard.h"
 #include "tests/fakes/FakeFileDialogs.h"
 #include "tests/fakes/FakePrompter.h"

@@ -1,5 +1,5 @@
 #include "codes/CodeEntry.h"
-#include "mainwindow/Swatch.h"
+#include "widgets/Swatch.h"
 #include "tests/gui/MainWindowFixture.h"
 
 #include <QAction>
@@ -12,6 +12,7 @@
 #include <QWidget>
 
 using namespace tw;
+using tw::test::Look;
 using tw::test::MainWindowFixture;
 
 namespace {
@@ -166,7 +167,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         Activate(f);
         f.fakes.systemColors.colors[15] = 0xC0D0E0;
-        f->action("mnuNotify")->setChecked(notify);
+        Look(f.window).action("mnuNotify")->setChecked(notify);
         const bool second = field.endsWith(QLatin1Char('2'));
         const ColorSlot slot = second ? ColorSlot::Two : ColorSlot::One;
         const ColorSlot other = second ? ColorSlot::One : ColorSlot::Two;
@@ -180,7 +181,7 @@ private Q_SLOTS:
                 texts << f.text(other, static_cast<CodeField>(i));
             return texts;
         }();
-        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
+        QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
 
         QLineEdit* edit = Field(f, field);
         TypeInto(edit, typed);
@@ -189,24 +190,24 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.prompter.texts(), messages);
         for (const auto& prompt : f.fakes.prompter.prompts)
             QCOMPARE(prompt.title, QStringLiteral("Tintwise Color Picker"));
-        QCOMPARE(f->color(slot), color);
+        QCOMPARE(Look(f.window).color(slot), color);
         QCOMPARE(edit->text(), shown);
         QCOMPARE(history.count(), recorded);
         if (recorded > 0)
             QCOMPARE(history.first().first().toInt(), second ? 2 : 1);
         // The other colour and its fields are untouched, whatever the entry did.
-        QCOMPARE(f->color(other), otherColor);
+        QCOMPARE(Look(f.window).color(other), otherColor);
         for (int i = 0; i < kCodeFieldCount; ++i)
             QCOMPARE(f.text(other, static_cast<CodeField>(i)), otherTexts[i]);
         if (recorded > 0)
-            QCOMPARE(f->Combo1->currentIndex(), ListIndexOf(slot));
+            QCOMPARE(Look(f.window).Combo1()->currentIndex(), ListIndexOf(slot));
     }
 
     void enterOnAnUnchangedNumberDoesNothing()
     {
         MainWindowFixture f;
         Activate(f);
-        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
+        QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
         for (const char* name : { "txtRed", "txtLum2" }) {
             QLineEdit* edit = Field(f, QString::fromLatin1(name));
             edit->setFocus(Qt::MouseFocusReason);
@@ -221,12 +222,12 @@ private Q_SLOTS:
         MainWindowFixture f;
         Activate(f);
         f->setColor(QString::number(0x0080FF), false);
-        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
+        QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
         QLineEdit* hex = Field(f, QStringLiteral("txtHex"));
         TypeInto(hex, QStringLiteral("#123456"));
         QTest::mouseClick(Field(f, QStringLiteral("txtGreen")), Qt::LeftButton);
         QCOMPARE(hex->text(), QStringLiteral("#FF8000"));
-        QCOMPARE(f->color(ColorSlot::One), 0x0080FF);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0x0080FF);
         QCOMPARE(history.count(), 0);
         QVERIFY(f.fakes.prompter.prompts.isEmpty());
 
@@ -237,7 +238,7 @@ private Q_SLOTS:
         QTest::keyClicks(red, QStringLiteral("7"));
         QTest::mouseClick(Field(f, QStringLiteral("txtBlue")), Qt::LeftButton);
         QCOMPARE(red->text(), QStringLiteral("200"));
-        QCOMPARE(f->color(ColorSlot::One), 0x0080C8);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0x0080C8);
     }
 
     void aFieldChangedByTheProgramKeepsItsNewNumber()
@@ -254,14 +255,14 @@ private Q_SLOTS:
         TypeInto(green, QStringLiteral("10"));
         QCOMPARE(red->text(), QStringLiteral("255"));
         QTest::keyClick(green, Qt::Key_Return);
-        QCOMPARE(f->color(ColorSlot::One), 0x000AFF);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0x000AFF);
 
         // A spin step on another field leaves an unconfirmed entry here unconfirmed.
         TypeInto(red, QStringLiteral("200"));
         f->findChild<QScrollBar*>(QStringLiteral("vsBlue"))->triggerAction(QAbstractSlider::SliderSingleStepSub);
         QTest::mouseClick(Field(f, QStringLiteral("txtHue")), Qt::LeftButton);
         QCOMPARE(red->text(), QStringLiteral("255"));
-        QCOMPARE(f->color(ColorSlot::One), 0x010AFF);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0x010AFF);
     }
 
     void enterOnTheVbCodeOfBlackIsNoEntry()
@@ -279,7 +280,7 @@ private Q_SLOTS:
         TypeInto(vb, QStringLiteral("&H000&"));
         QTest::keyClick(vb, Qt::Key_Return);
         QCOMPARE(f.fakes.prompter.prompts.size(), 1);
-        QCOMPARE(f->color(ColorSlot::One), 255);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 255);
     }
 
     void anEntryLeftWhileTheWindowWasInactiveIsAbandoned()
@@ -298,7 +299,7 @@ private Q_SLOTS:
         Field(f, QStringLiteral("txtDelphi"))->setFocus(Qt::TabFocusReason);
         Activate(f);
         QTRY_COMPARE(cpp->text(), QStringLiteral("0x0"));
-        QCOMPARE(f->color(ColorSlot::One), 0);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0);
     }
 
     void tabConfirmsAndMovesOn_data()
@@ -316,7 +317,7 @@ private Q_SLOTS:
         TypeInto(hex, QStringLiteral("#FF8000"));
         QTest::keyClick(hex, Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         QVERIFY(!hex->hasFocus());
-        QCOMPARE(f->color(ColorSlot::Two), 0x0080FF);
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), 0x0080FF);
         QCOMPARE(hex->text(), QStringLiteral("#FF8000"));
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Red), QStringLiteral("255"));
 
@@ -344,7 +345,7 @@ private Q_SLOTS:
         QFETCH(bool, byTab);
         MainWindowFixture f;
         Activate(f);
-        f->action("mnuHigh")->setChecked(high);
+        Look(f.window).action("mnuHigh")->setChecked(high);
         QLineEdit* edit = Field(f, QStringLiteral("txtVBHex"));
         if (byTab) {
             Field(f, QStringLiteral("txtHex"))->setFocus(Qt::MouseFocusReason);
@@ -360,15 +361,15 @@ private Q_SLOTS:
     void optionsComeFromAndGoToTheSettings()
     {
         test::FakeServices fakes;
-        fakes.settings.write(QStringLiteral("Main"), QStringLiteral("NOTIFY"), QStringLiteral("False"));
-        fakes.settings.write(QStringLiteral("Main"), QStringLiteral("high"), QStringLiteral("False"));
+        QVERIFY(fakes.settings.write(QStringLiteral("Main"), QStringLiteral("NOTIFY"), QStringLiteral("False")));
+        QVERIFY(fakes.settings.write(QStringLiteral("Main"), QStringLiteral("high"), QStringLiteral("False")));
         MainWindow window(fakes.services());
         window.continueFormLoad();
-        QVERIFY(window.action("mnuNotify")->isEnabled());
-        QVERIFY(window.action("mnuHigh")->isEnabled());
-        QVERIFY(!window.action("mnuNotify")->isChecked());
-        QVERIFY(!window.action("mnuHigh")->isChecked());
-        window.action("mnuHigh")->trigger(); // choosing the item toggles its check mark
+        QVERIFY(Look(window).action("mnuNotify")->isEnabled());
+        QVERIFY(Look(window).action("mnuHigh")->isEnabled());
+        QVERIFY(!Look(window).action("mnuNotify")->isChecked());
+        QVERIFY(!Look(window).action("mnuHigh")->isChecked());
+        Look(window).action("mnuHigh")->trigger(); // choosing the item toggles its check mark
         window.saveSettings();
         QCOMPARE(fakes.settings.read(QStringLiteral("Main"), QStringLiteral("notify")), QStringLiteral("False"));
         QCOMPARE(fakes.settings.read(QStringLiteral("Main"), QStringLiteral("high")), QStringLiteral("True"));
@@ -377,8 +378,8 @@ private Q_SLOTS:
         test::FakeServices fresh;
         MainWindow first(fresh.services());
         first.continueFormLoad();
-        QVERIFY(first.action("mnuNotify")->isChecked());
-        QVERIFY(first.action("mnuHigh")->isChecked());
+        QVERIFY(Look(first).action("mnuNotify")->isChecked());
+        QVERIFY(Look(first).action("mnuHigh")->isChecked());
     }
 };
 

@@ -1,4 +1,4 @@
-#include "integration/ColorFiles.h"
+#include "files/ColorFiles.h"
 #include "core/FileText.h"
 #include "core/PaletteText.h"
 #include "palette/PaletteGrid.h"
@@ -15,6 +15,7 @@
 
 using namespace tw;
 using tw::test::FakeServices;
+using tw::test::Look;
 using tw::test::MainWindowFixture;
 
 namespace {
@@ -48,7 +49,7 @@ QString Cap(FakeServices& fakes)
 struct StartedWith {
     FakeServices fakes;
     MainWindow window { fakes.services() };
-    QSignalSpy history { &window, &MainWindow::historyRecorded };
+    QSignalSpy history { &window.colors(), &WorkingColors::recorded };
 
     explicit StartedWith(const QString& path)
     {
@@ -70,7 +71,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         f->setColor(QString::number(kOrange), true);
         f.fakes.fileDialogs.answers = { path };
-        f->action("mnuSave2")->trigger();
+        Look(f.window).action("mnuSave2")->trigger();
         QCOMPARE(PlainOf(path), std::string("233023"));
         QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker - orange.tcpc"));
         QCOMPARE(Cap(f.fakes), QStringLiteral("Tintwise Color Picker - orange.tcpc"));
@@ -81,24 +82,24 @@ private Q_SLOTS:
 
         MainWindowFixture other;
         other->setColor(QString::number(core::kWhite), true);
-        QSignalSpy history(&other.window, &MainWindow::historyRecorded);
+        QSignalSpy history(&other.window.colors(), &WorkingColors::recorded);
         other.fakes.fileDialogs.answers = { path };
-        other->action("mnuOpen1")->trigger();
+        Look(other.window).action("mnuOpen1")->trigger();
         QCOMPARE(other.fakes.fileDialogs.requests.last().title, QStringLiteral("Open Color as Color #1"));
-        QCOMPARE(other->color(ColorSlot::One), kOrange);
+        QCOMPARE(Look(other.window).color(ColorSlot::One), kOrange);
         QCOMPARE(other.text(ColorSlot::One, CodeField::Html), QStringLiteral("#FF8000"));
         QCOMPARE(other.text(ColorSlot::One, CodeField::Hue), QStringLiteral("20"));
-        QCOMPARE(other->color(ColorSlot::Two), core::kWhite);
-        QCOMPARE(other->Combo1->currentIndex(), 0);
+        QCOMPARE(Look(other.window).color(ColorSlot::Two), core::kWhite);
+        QCOMPARE(Look(other.window).Combo1()->currentIndex(), 0);
         QCOMPARE(history.size(), 1);
         QCOMPARE(history[0][0].toInt(), 1);
         QCOMPARE(other->windowTitle(), QStringLiteral("Tintwise Color Picker - orange.tcpc"));
-        QCOMPARE(other->fraPal->palette(), core::DefaultPalette());
+        QCOMPARE(Look(other.window).fraPal()->palette(), core::DefaultPalette());
 
         other.fakes.fileDialogs.answers = { path };
-        other->action("mnuOpen2")->trigger();
+        Look(other.window).action("mnuOpen2")->trigger();
         QCOMPARE(other.fakes.fileDialogs.requests.last().title, QStringLiteral("Open Color as Color #2"));
-        QCOMPARE(other->color(ColorSlot::Two), kOrange);
+        QCOMPARE(Look(other.window).color(ColorSlot::Two), kOrange);
         QCOMPARE(other.text(ColorSlot::Two, CodeField::Vb), QStringLiteral("&H80FF&"));
         QCOMPARE(history.size(), 2);
         QCOMPARE(history[1][0].toInt(), 2);
@@ -112,11 +113,11 @@ private Q_SLOTS:
         MainWindowFixture f;
         f->setColor(QString::number(core::kWhite), false);
         f.fakes.fileDialogs.answers = { path };
-        f->action("mnuSave1")->trigger();
+        Look(f.window).action("mnuSave1")->trigger();
         QCOMPARE(PlainOf(path), std::string("116777215"));
         f->setColor(QStringLiteral("0"), false);
         f.fakes.fileDialogs.answers = { path };
-        f->action("mnuOpen1")->trigger();
+        Look(f.window).action("mnuOpen1")->trigger();
         QCOMPARE(f.text(ColorSlot::One, CodeField::Red), QStringLiteral("255"));
         QCOMPARE(f.text(ColorSlot::One, CodeField::Green), QStringLiteral("255"));
         QCOMPARE(f.text(ColorSlot::One, CodeField::Blue), QStringLiteral("255"));
@@ -140,13 +141,13 @@ private Q_SLOTS:
                                              : WriteEncoded(folder, QStringLiteral("bad.tcpc"), plain.toStdString());
         MainWindowFixture f;
         f->setColor(QString::number(kOrange), false);
-        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
+        QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
         f.fakes.fileDialogs.answers = { path };
-        f->action("mnuOpen1")->trigger();
+        Look(f.window).action("mnuOpen1")->trigger();
         QCOMPARE(f.fakes.prompter.texts(), QStringList { "This is not a valid Color file and it cannot be read" });
         QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Exclamation);
-        QCOMPARE(f->color(ColorSlot::One), kOrange);
-        QCOMPARE(f->fraPal->palette(), core::DefaultPalette());
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kOrange);
+        QCOMPARE(Look(f.window).fraPal()->palette(), core::DefaultPalette());
         QCOMPARE(history.size(), 0);
         QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker "));
     }
@@ -155,14 +156,14 @@ private Q_SLOTS:
     {
         QTemporaryDir folder;
         MainWindowFixture f;
-        f->setCurrentFileName(QStringLiteral("set.tcpp"));
-        f->action("mnuSave1")->trigger();
+        Look(f.window).setCurrentFileName(QStringLiteral("set.tcpp"));
+        Look(f.window).action("mnuSave1")->trigger();
         QCOMPARE(f.fakes.fileDialogs.requests.last().defaultName, QString());
         f.fakes.fileDialogs.answers = { folder.filePath(QStringLiteral("One.TCPC")) };
-        f->action("mnuSave1")->trigger();
-        f->action("mnuSave2")->trigger();
+        Look(f.window).action("mnuSave1")->trigger();
+        Look(f.window).action("mnuSave2")->trigger();
         QCOMPARE(f.fakes.fileDialogs.requests.last().defaultName, QStringLiteral("One.TCPC"));
-        f->action("mnuPS")->trigger();
+        Look(f.window).action("mnuPS")->trigger();
         QCOMPARE(f.fakes.fileDialogs.requests.last().defaultName, QString());
     }
 
@@ -171,7 +172,7 @@ private Q_SLOTS:
         QTemporaryDir folder;
         MainWindowFixture f;
         f.fakes.fileDialogs.answers = { folder.filePath(QStringLiteral("missing/x.tcpc")) };
-        f->action("mnuSave1")->trigger();
+        Look(f.window).action("mnuSave1")->trigger();
         QCOMPARE(f.fakes.prompter.prompts.size(), 1);
         QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Critical);
         QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker "));
@@ -197,13 +198,13 @@ private Q_SLOTS:
         QCOMPARE(Cap(start.fakes), QStringLiteral("Tintwise Color Picker - given.tcpx"));
         const bool palette = plain.startsWith(QStringLiteral("Pal"));
         const bool two = plain.startsWith(QLatin1Char('2'));
-        QCOMPARE(start.window.fraPal->palette(), palette ? core::EmptyPalette() : core::DefaultPalette());
-        QCOMPARE(start.window.color(ColorSlot::One), !palette && !two ? kOrange : 0);
-        QCOMPARE(start.window.color(ColorSlot::Two), two ? kOrange : 0);
-        QCOMPARE(start.window.codeFrame(two ? ColorSlot::Two : ColorSlot::One)->field(CodeField::Html)->text(),
+        QCOMPARE(Look(start.window).fraPal()->palette(), palette ? core::EmptyPalette() : core::DefaultPalette());
+        QCOMPARE(Look(start.window).color(ColorSlot::One), !palette && !two ? kOrange : 0);
+        QCOMPARE(Look(start.window).color(ColorSlot::Two), two ? kOrange : 0);
+        QCOMPARE(Look(start.window).codeFrame(two ? ColorSlot::Two : ColorSlot::One)->field(CodeField::Html)->text(),
             palette ? QStringLiteral("#000000") : QStringLiteral("#FF8000"));
-        QVERIFY(start.window.lblEmpty->isHidden());
-        QVERIFY(start.window.lblEmpty2->isHidden());
+        QVERIFY(Look(start.window).lblEmpty()->isHidden());
+        QVERIFY(Look(start.window).lblEmpty2()->isHidden());
         // After start-up the history records again.
         start.window.setColor(QStringLiteral("255"), false);
         QCOMPARE(start.history.size(), 1);
@@ -227,9 +228,9 @@ private Q_SLOTS:
         QCOMPARE(start.fakes.prompter.texts(), QStringList { kCorrupt });
         QCOMPARE(start.fakes.prompter.prompts[0].icon, core::MessageIcon::Critical);
         QCOMPARE(start.window.windowTitle(), QStringLiteral("Tintwise Color Picker "));
-        QCOMPARE(start.window.fraPal->palette(), core::DefaultPalette());
-        QCOMPARE(start.window.color(ColorSlot::One), 0);
-        QCOMPARE(start.window.color(ColorSlot::Two), 0);
+        QCOMPARE(Look(start.window).fraPal()->palette(), core::DefaultPalette());
+        QCOMPARE(Look(start.window).color(ColorSlot::One), 0);
+        QCOMPARE(Look(start.window).color(ColorSlot::Two), 0);
         QVERIFY(Cap(start.fakes).isEmpty());
     }
 
@@ -241,7 +242,7 @@ private Q_SLOTS:
         QDir::setCurrent(folder.path());
         StartedWith start(QStringLiteral("here.tcpc"));
         QDir::setCurrent(saved);
-        QCOMPARE(start.window.color(ColorSlot::One), kOrange);
+        QCOMPARE(Look(start.window).color(ColorSlot::One), kOrange);
         QCOMPARE(start.window.windowTitle(), QStringLiteral("Tintwise Color Picker - here.tcpc"));
     }
 
@@ -266,15 +267,15 @@ private Q_SLOTS:
         // An older start's path left in "Cmd" (its write of the new one failed) must not be opened.
         const QString stale = WriteEncoded(folder, QStringLiteral("stale.tcpc"), "1255");
         MainWindowFixture f;
-        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
+        QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
         const QString path = command == QStringLiteral("good") ? good
             : command == QStringLiteral("bad")                 ? bad
                                                                : command;
-        f.fakes.settings.write(QStringLiteral("Main"), QStringLiteral("Cmd"), stale);
+        QVERIFY(f.fakes.settings.write(QStringLiteral("Main"), QStringLiteral("Cmd"), stale));
         f->setCommandLine(path);
         f->OpenHer();
-        QCOMPARE(f->color(ColorSlot::One), 0);
-        QCOMPARE(f->color(ColorSlot::Two), opened ? kOrange : 0);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0);
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), opened ? kOrange : 0);
         QCOMPARE(f->windowTitle(),
             opened ? QStringLiteral("Tintwise Color Picker - handed.tcpc") : QStringLiteral("Tintwise Color Picker "));
         QCOMPARE(f.fakes.prompter.texts(), refused ? QStringList { kCorrupt } : QStringList {});

@@ -1,4 +1,4 @@
-#include "mainwindow/Swatch.h"
+#include "widgets/Swatch.h"
 #include "tests/gui/MainWindowFixture.h"
 
 #include <QLineEdit>
@@ -6,6 +6,7 @@
 #include <QTest>
 
 using namespace tw;
+using tw::test::Look;
 using tw::test::MainWindowFixture;
 
 class CopyButtonsTest : public QObject {
@@ -62,14 +63,14 @@ private Q_SLOTS:
         f->setColor(QStringLiteral("33023"), false);
         f->setColor(QStringLiteral("16711680"), true);
         f.fakes.clipboard.setText(QStringLiteral("old"));
-        QVERIFY(f->cmdCopy->isEnabled());
-        QTest::mouseClick(f->cmdCopy, Qt::LeftButton);
+        QVERIFY(Look(f.window).cmdCopy()->isEnabled());
+        QTest::mouseClick(Look(f.window).cmdCopy(), Qt::LeftButton);
         QVERIFY(f.fakes.clipboard.lastImage);
         QVERIFY(!f.fakes.clipboard.lastText);
         QCOMPARE(f.fakes.clipboard.lastImage->size(), QSize(1, 1));
         QCOMPARE(f.fakes.clipboard.lastImage->pixelColor(0, 0), QColor(255, 128, 0));
-        QVERIFY(!f->cmdCopy->hasFocus());
-        QTest::mouseClick(f->cmdCopy2, Qt::LeftButton);
+        QVERIFY(!Look(f.window).cmdCopy()->hasFocus());
+        QTest::mouseClick(Look(f.window).cmdCopy2(), Qt::LeftButton);
         QCOMPARE(f.fakes.clipboard.lastImage->pixelColor(0, 0), QColor(0, 0, 255));
     }
 
@@ -77,9 +78,9 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         f->setColor(QStringLiteral("33023"), true);
-        QTest::mouseDClick(f->picSelected, Qt::LeftButton);
+        QTest::mouseDClick(Look(f.window).picSelected(), Qt::LeftButton);
         QVERIFY(f.fakes.clipboard.lastImage);
-        QCOMPARE(f.fakes.clipboard.lastImage->size(), f->picSelected->size());
+        QCOMPARE(f.fakes.clipboard.lastImage->size(), Look(f.window).picSelected()->size());
         QCOMPARE(f.fakes.clipboard.lastImage->pixelColor(10, 10), QColor(255, 128, 0));
         QCOMPARE(f.fakes.clipboard.lastImage->pixelColor(0, 0), QColor(255, 128, 0));
     }
@@ -89,7 +90,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        QLineEdit* green = f->codeFrame(ColorSlot::One)->field(CodeField::Green);
+        QLineEdit* green = Look(f.window).codeFrame(ColorSlot::One)->field(CodeField::Green);
         green->setFocus(Qt::MouseFocusReason);
         green->selectAll();
         QTest::keyClicks(green, QStringLiteral("12x"));
@@ -98,7 +99,7 @@ private Q_SLOTS:
         // The copy moves the focus on, which abandons the unconfirmed entry.
         QVERIFY(!green->hasFocus());
         QCOMPARE(green->text(), QStringLiteral("0"));
-        QCOMPARE(f->color(ColorSlot::One), 0);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0);
     }
 };
 

@@ -1,6 +1,6 @@
-#include "codes/ColorHistory.h"
-#include "codes/HistoryWindow.h"
-#include "mainwindow/Swatch.h"
+#include "history/ColorHistory.h"
+#include "history/HistoryWindow.h"
+#include "widgets/Swatch.h"
 #include "tests/gui/MainWindowFixture.h"
 
 #include <QAction>
@@ -10,6 +10,7 @@
 #include <QTest>
 
 using namespace tw;
+using tw::test::Look;
 using tw::test::MainWindowFixture;
 
 namespace {
@@ -46,7 +47,7 @@ void Pick(MainWindowFixture& f, core::ColorValue color, bool forColor2 = false)
 
 HistoryWindow* OpenHistory(MainWindowFixture& f)
 {
-    f->action("mnuHistory")->trigger();
+    Look(f.window).action("mnuHistory")->trigger();
     auto* window = f->findChild<HistoryWindow*>(QStringLiteral("frmHistory"));
     if (window && !QTest::qWaitForWindowExposed(window))
         qWarning("history window not exposed");
@@ -98,7 +99,7 @@ private Q_SLOTS:
         for (int i = 1; i <= 10; ++i)
             Pick(f, i);
         const int writes = f.fakes.settings.writeCount();
-        f->setSwatchColor(ColorSlot::One, kOlive);
+        Look(f.window).setSwatchColor(ColorSlot::One, kOlive);
         f->History(1);
         QCOMPARE(f.fakes.settings.writeCount(), writes + 1);
         QCOMPARE(Stored(f.fakes.settings).first(), QString::number(kOlive));
@@ -108,7 +109,7 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         // Written by hand or by an older version: a gap at "2", a text that is no colour at "3".
-        f.fakes.settings.apply(kHistory, { { "1", "255" }, { "3", "not a colour" }, { "9", "7" }, { "10", "8" } });
+        QVERIFY(f.fakes.settings.apply(kHistory, { { "1", "255" }, { "3", "not a colour" }, { "9", "7" }, { "10", "8" } }));
         Pick(f, kBlue);
         QCOMPARE(Stored(f.fakes.settings), Texts({ "16711680", "255", "", "not a colour", "", "", "", "", "", "7" }));
         QCOMPARE(ColorHistory(f.fakes.settings).entries()[3], std::nullopt);
@@ -120,7 +121,7 @@ private Q_SLOTS:
         Pick(f, kRed);
         f.fakes.settings.setFailWrites(true);
         Pick(f, kBlue);
-        QCOMPARE(f->color(ColorSlot::One), kBlue);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kBlue);
         QCOMPARE(Stored(f.fakes.settings), Texts({ "255" }));
         QVERIFY(f.fakes.prompter.prompts.isEmpty());
     }
@@ -161,22 +162,22 @@ private Q_SLOTS:
         QVERIFY(window);
 
         QTest::mousePress(window->picHistory[2], Qt::LeftButton); // red
-        QCOMPARE(f->color(ColorSlot::One), kRed);
-        QCOMPARE(f->color(ColorSlot::Two), kOlive);
-        QCOMPARE(f->Combo1->currentIndex(), 0);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kRed);
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), kOlive);
+        QCOMPARE(Look(f.window).Combo1()->currentIndex(), 0);
         QCOMPARE(f.text(ColorSlot::One, CodeField::Html), QStringLiteral("#FF0000"));
         QCOMPARE(Stored(f.fakes.settings).first(), QString::number(kRed));
 
         QTest::mousePress(window->picHistory[1], Qt::RightButton); // blue
-        QCOMPARE(f->color(ColorSlot::Two), kBlue);
-        QCOMPARE(f->color(ColorSlot::One), kRed);
-        QCOMPARE(f->Combo1->currentIndex(), 1);
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), kBlue);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kRed);
+        QCOMPARE(Look(f.window).Combo1()->currentIndex(), 1);
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Html), QStringLiteral("#0000FF"));
         QCOMPARE(Stored(f.fakes.settings).first(), QString::number(kBlue));
 
         QTest::mousePress(window->picHistory[0], Qt::MiddleButton);
-        QCOMPARE(f->color(ColorSlot::One), kRed);
-        QCOMPARE(f->color(ColorSlot::Two), kBlue);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kRed);
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), kBlue);
         // The window stays open and shows the list as it was when it opened.
         QVERIFY(window->isVisible());
         QCOMPARE(window->picHistory[0]->color(), kOlive);
@@ -191,8 +192,8 @@ private Q_SLOTS:
         const int writes = f.fakes.settings.writeCount();
         QTest::mousePress(window->picHistory[5], Qt::LeftButton);
         QTest::mousePress(window->picHistory[5], Qt::RightButton);
-        QCOMPARE(f->color(ColorSlot::One), kRed);
-        QCOMPARE(f->color(ColorSlot::Two), 0);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kRed);
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), 0);
         QCOMPARE(f.fakes.settings.writeCount(), writes);
     }
 
@@ -228,7 +229,7 @@ private Q_SLOTS:
         QVERIFY(window);
         QCOMPARE(window->picHistory[1]->color(), yes ? core::kEmptyColor : kRed);
         QTest::mousePress(window->picHistory[0], Qt::LeftButton);
-        QCOMPARE(f->color(ColorSlot::One), kBlue);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kBlue);
     }
 
     void aFailedClearingKeepsTheEntries()
@@ -250,13 +251,13 @@ private Q_SLOTS:
     void staysOnTopWhenTheMainWindowDoes()
     {
         MainWindowFixture f;
-        f->action("mnuTop")->setChecked(true);
+        Look(f.window).action("mnuTop")->setChecked(true);
         HistoryWindow* window = OpenHistory(f);
         QVERIFY(window);
         QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         window->close();
         QTRY_VERIFY(!f->findChild<HistoryWindow*>());
-        f->action("mnuTop")->setChecked(false);
+        Look(f.window).action("mnuTop")->setChecked(false);
         window = OpenHistory(f);
         QVERIFY(window);
         QVERIFY(!window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));

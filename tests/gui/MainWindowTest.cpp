@@ -1,4 +1,4 @@
-#include "mainwindow/Swatch.h"
+#include "widgets/Swatch.h"
 #include "tests/gui/MainWindowFixture.h"
 
 #include <QCheckBox>
@@ -10,6 +10,7 @@
 #include <QTest>
 
 using namespace tw;
+using tw::test::Look;
 using tw::test::MainWindowFixture;
 
 namespace {
@@ -35,13 +36,13 @@ private Q_SLOTS:
         QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker "));
         QCOMPARE(AllTexts(f, ColorSlot::One), kBlack);
         QCOMPARE(AllTexts(f, ColorSlot::Two), kBlack);
-        QVERIFY(f->lblEmpty->isHidden());
-        QVERIFY(f->lblEmpty2->isHidden());
-        QCOMPARE(f->Combo1->currentIndex(), 0);
+        QVERIFY(Look(f.window).lblEmpty()->isHidden());
+        QVERIFY(Look(f.window).lblEmpty2()->isHidden());
+        QCOMPARE(Look(f.window).Combo1()->currentIndex(), 0);
         QVERIFY(f.fakes.prompter.prompts.isEmpty());
         for (const ColorSlot slot : { ColorSlot::One, ColorSlot::Two })
             for (const CodeField field : { CodeField::Red, CodeField::Green, CodeField::Blue })
-                QCOMPARE(f->codeFrame(slot)->field(field)->palette().color(QPalette::Base), QColor(Qt::black));
+                QCOMPARE(Look(f.window).codeFrame(slot)->field(field)->palette().color(QPalette::Base), QColor(Qt::black));
     }
 
     void everyNamedControlCarriesItsName()
@@ -54,7 +55,7 @@ private Q_SLOTS:
             QVERIFY2(f->findChild<QWidget*>(QString::fromLatin1(name)), name);
         for (const char* name : { "mnuPNew", "mnuHistory", "mnuTP4", "mnuScheme5", "mnuVCode8", "mnuNotify", "mnuHigh",
                  "mnuUninstall", "mnuSet", "mnuPExit", "mnuEPDel" })
-            QVERIFY2(f->action(name), name);
+            QVERIFY2(Look(f.window).action(name), name);
     }
 
     void setColorRefreshesTheChosenColourOnly_data()
@@ -73,15 +74,15 @@ private Q_SLOTS:
         QCOMPARE(AllTexts(f, slot),
             QStringList({ "255", "128", "0", "20", "240", "120", "#FF8000", "&H80FF&", "$0080FF", "0x80FF" }));
         QCOMPARE(AllTexts(f, other), kBlack);
-        QCOMPARE(f->color(slot), 33023);
-        QCOMPARE(f->color(other), 0);
-        QCOMPARE(f->Combo1->currentIndex(), forColor2 ? 1 : 0);
+        QCOMPARE(Look(f.window).color(slot), 33023);
+        QCOMPARE(Look(f.window).color(other), 0);
+        QCOMPARE(Look(f.window).Combo1()->currentIndex(), forColor2 ? 1 : 0);
         // The slides show the colour refreshed last; the field of each channel is painted in that channel.
-        QCOMPARE(f->hsbRed->value(), 255);
-        QCOMPARE(f->hsbGreen->value(), 128);
-        QCOMPARE(f->hsbBlue->value(), 0);
-        QCOMPARE(f->codeFrame(slot)->field(CodeField::Red)->palette().color(QPalette::Base), QColor(255, 0, 0));
-        QCOMPARE(f->codeFrame(slot)->field(CodeField::Green)->palette().color(QPalette::Base), QColor(0, 128, 0));
+        QCOMPARE(Look(f.window).hsbRed()->value(), 255);
+        QCOMPARE(Look(f.window).hsbGreen()->value(), 128);
+        QCOMPARE(Look(f.window).hsbBlue()->value(), 0);
+        QCOMPARE(Look(f.window).codeFrame(slot)->field(CodeField::Red)->palette().color(QPalette::Base), QColor(255, 0, 0));
+        QCOMPARE(Look(f.window).codeFrame(slot)->field(CodeField::Green)->palette().color(QPalette::Base), QColor(0, 128, 0));
     }
 
     void setColorRefusesTextsThatAreNoColour()
@@ -97,7 +98,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         f.fakes.systemColors.colors[15] = 0x00C0D0E0;
         QVERIFY(f->setColor(QString::number(static_cast<qint32>(0x8000000Fu)), false));
-        QCOMPARE(f->color(ColorSlot::One), 0x00C0D0E0);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0x00C0D0E0);
         QCOMPARE(f.text(ColorSlot::One, CodeField::Html), QStringLiteral("#E0D0C0"));
     }
 
@@ -106,23 +107,23 @@ private Q_SLOTS:
         MainWindowFixture f;
         f->setColor(QString::number(0x000A141E), false); // 30, 20, 10
         f->setColor(QString::number(0x00030201), true); // 1, 2, 3
-        QCOMPARE(f->hsbRed->value(), 1);
-        f->setCurrentColor(ColorSlot::One); // the selection refreshes Color #1
-        QCOMPARE(f->hsbRed->value(), 30);
-        QCOMPARE(f->hsbBlue->value(), 10);
+        QCOMPARE(Look(f.window).hsbRed()->value(), 1);
+        Look(f.window).setCurrentColor(ColorSlot::One); // the selection refreshes Color #1
+        QCOMPARE(Look(f.window).hsbRed()->value(), 30);
+        QCOMPARE(Look(f.window).hsbBlue()->value(), 10);
         QCOMPARE(f->lblRed->palette().color(QPalette::WindowText), QColor(30, 0, 0));
     }
 
     void getHexValueWritesOnlyTheCurrentColoursFields()
     {
         MainWindowFixture f;
-        f->setSwatchColor(ColorSlot::Two, 0x00FF0000); // blue, not yet refreshed
-        f->setCurrentColor(ColorSlot::One);
+        Look(f.window).setSwatchColor(ColorSlot::Two, 0x00FF0000); // blue, not yet refreshed
+        Look(f.window).setCurrentColor(ColorSlot::One);
         f->GetHEXValue();
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Vb), QStringLiteral("&H0&"));
-        f->Combo1->blockSignals(true);
-        f->Combo1->setCurrentIndex(1);
-        f->Combo1->blockSignals(false);
+        Look(f.window).Combo1()->blockSignals(true);
+        Look(f.window).Combo1()->setCurrentIndex(1);
+        Look(f.window).Combo1()->blockSignals(false);
         f->GetHEXValue();
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Vb), QStringLiteral("&HFF0000&"));
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Delphi), QStringLiteral("$00FF0000"));
@@ -133,10 +134,10 @@ private Q_SLOTS:
     void refreshKeepsTheHslFieldsWhileHeld()
     {
         MainWindowFixture f;
-        f->codeFrame(ColorSlot::One)->field(CodeField::Hue)->setText(QStringLiteral("17"));
-        f->setHslHold(true);
+        Look(f.window).codeFrame(ColorSlot::One)->field(CodeField::Hue)->setText(QStringLiteral("17"));
+        Look(f.window).setHslHold(true);
         f->setColor(QStringLiteral("255"), false);
-        f->setHslHold(false);
+        Look(f.window).setHslHold(false);
         QCOMPARE(f.text(ColorSlot::One, CodeField::Hue), QStringLiteral("17"));
         QCOMPARE(f.text(ColorSlot::One, CodeField::Red), QStringLiteral("255"));
     }
@@ -146,9 +147,9 @@ private Q_SLOTS:
         MainWindowFixture f;
         f->setColor(QString::number(0x00FF8000), true); // 0, 128, 255
         QTest::mouseClick(f->cmdInvert2, Qt::LeftButton);
-        QCOMPARE(f->color(ColorSlot::Two), 0x00007FFF); // 255, 127, 0
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), 0x00007FFF); // 255, 127, 0
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Html), QStringLiteral("#FF7F00"));
-        QCOMPARE(f->color(ColorSlot::One), 0);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0);
         QVERIFY(f.fakes.prompter.prompts.isEmpty());
     }
 
@@ -157,13 +158,13 @@ private Q_SLOTS:
         // Only a window still loading has an "Empty" colour: build one without start-up.
         tw::test::FakeServices fakes;
         MainWindow window(fakes.services());
-        window.cmdInvert->click();
+        Look(window).cmdInvert()->click();
         QCOMPARE(fakes.prompter.texts(), QStringList { "Please select a color to invert" });
         QCOMPARE(fakes.prompter.prompts[0].icon, core::MessageIcon::Exclamation);
         QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("Tintwise Color Picker"));
-        QVERIFY(!window.lblEmpty->isHidden());
-        QCOMPARE(window.color(ColorSlot::One), 0);
-        QCOMPARE(window.codeFrame(ColorSlot::One)->field(CodeField::Red)->text(), QString());
+        QVERIFY(!Look(window).lblEmpty()->isHidden());
+        QCOMPARE(Look(window).color(ColorSlot::One), 0);
+        QCOMPARE(Look(window).codeFrame(ColorSlot::One)->field(CodeField::Red)->text(), QString());
     }
 
     void webSafeAskedNoChangesNothing()
@@ -175,7 +176,7 @@ private Q_SLOTS:
         f->Command17->click();
         QCOMPARE(f.fakes.prompter.texts(), QStringList { "Are you sure you want to make Color #1 web-safe?" });
         QCOMPARE(f.fakes.prompter.prompts[0].buttons, platform::PromptButtons::YesNo);
-        QCOMPARE(f->color(ColorSlot::One), 0x00E61A19);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0x00E61A19);
         QCOMPARE(AllTexts(f, ColorSlot::One), before);
     }
 
@@ -186,19 +187,19 @@ private Q_SLOTS:
         f.fakes.prompter.answers = { platform::PromptAnswer::Yes };
         f->Command18->click();
         QCOMPARE(f.fakes.prompter.texts(), QStringList { "Are you sure you want to make Color #2 web-safe?" });
-        QCOMPARE(f->color(ColorSlot::Two), 0x00FF3300); // 0, 51, 255
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), 0x00FF3300); // 0, 51, 255
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Html), QStringLiteral("#0033FF"));
     }
 
     void expandShowsThePrecisionSlides()
     {
         MainWindowFixture f;
-        QVERIFY(f->Frame3->isHidden());
-        f->Check1->click();
-        QVERIFY(f->Frame3->isVisible());
-        QVERIFY(f->Combo1->isVisible());
-        f->Check1->click();
-        QVERIFY(f->Frame3->isHidden());
+        QVERIFY(Look(f.window).Frame3()->isHidden());
+        Look(f.window).Check1()->click();
+        QVERIFY(Look(f.window).Frame3()->isVisible());
+        QVERIFY(Look(f.window).Combo1()->isVisible());
+        Look(f.window).Check1()->click();
+        QVERIFY(Look(f.window).Frame3()->isHidden());
     }
 };
 

@@ -1,5 +1,5 @@
 #include "sampling/MiniPicker.h"
-#include "mainwindow/Swatch.h"
+#include "widgets/Swatch.h"
 #include "sampling/ScreenSampler.h"
 #include "sampling/TargetPicture.h"
 #include "sampling/ZoomView.h"
@@ -24,14 +24,14 @@ namespace {
 struct Mini {
     MainWindowFixture f;
     QImage screen = NumberedScreen(320, 240);
-    QSignalSpy history { &f.window, &MainWindow::historyRecorded };
+    QSignalSpy history { &f.window, &WorkingColors::recorded };
     QPointer<MiniPicker> mini;
 
     Mini()
     {
         f.fakes.screen.image = screen;
         f.window.findChild<QPushButton*>(QStringLiteral("cmdMini"))->click();
-        mini = f.window.sampler->miniPicker();
+        mini = Look(f.window).sampler()->miniPicker();
     }
     void drag(Qt::MouseButton button, QPoint to)
     {
@@ -91,8 +91,8 @@ private Q_SLOTS:
         t.mini->cmdDone->click();
         QVERIFY(t.closed());
         QVERIFY(t.f->isVisible());
-        QCOMPARE(t.f->color(ColorSlot::One), 0);
-        QCOMPARE(t.f->color(ColorSlot::Two), 0);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), 0);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::Two), 0);
         QCOMPARE(t.history.size(), 0);
     }
 
@@ -103,7 +103,7 @@ private Q_SLOTS:
         t.mini->close();
         QVERIFY(t.closed());
         QVERIFY(t.f->isVisible());
-        QCOMPARE(t.f->color(ColorSlot::One), 0);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), 0);
     }
 
     void dragThenDoneSetsTheColourOfTheButton_data()
@@ -137,9 +137,9 @@ private Q_SLOTS:
         t.mini->cmdDone->click();
         QVERIFY(t.closed());
         QVERIFY(t.f->isVisible());
-        QCOMPARE(t.f->color(target), t.pixel({ 258, 17 }));
-        QCOMPARE(t.f->color(target == ColorSlot::One ? ColorSlot::Two : ColorSlot::One), 0);
-        QCOMPARE(t.f->Combo1->currentIndex(), ListIndexOf(target));
+        QCOMPARE(Look(t.f.window).color(target), t.pixel({ 258, 17 }));
+        QCOMPARE(Look(t.f.window).color(target == ColorSlot::One ? ColorSlot::Two : ColorSlot::One), 0);
+        QCOMPARE(Look(t.f.window).Combo1()->currentIndex(), ListIndexOf(target));
         QCOMPARE(t.history.size(), 1);
         QCOMPARE(t.history[0][0].toInt(), HistoryNumberOf(target));
     }
@@ -156,7 +156,7 @@ private Q_SLOTS:
         QCOMPARE(t.mini->lblRGB->text(), QStringLiteral("100, 100, 0"));
         t.mini->cmdDone->click();
         QVERIFY(t.closed());
-        QCOMPARE(t.f->color(ColorSlot::Two), t.pixel({ 102, 100 }));
+        QCOMPARE(Look(t.f.window).color(ColorSlot::Two), t.pixel({ 102, 100 }));
     }
 
     void aPressWithoutMovingTakesThePixelOfTheLastPosition()
@@ -210,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(t.mini->picColor->color(), core::kEmptyColor);
         t.mini->cmdDone->click();
         QVERIFY(t.closed());
-        QCOMPARE(t.f->color(ColorSlot::One), core::kEmptyColor);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), core::kEmptyColor);
         QCOMPARE(t.history.size(), 1);
     }
 

@@ -1,4 +1,4 @@
-#include "palette/PaletteFiles.h"
+#include "files/PaletteFiles.h"
 #include "core/FileText.h"
 #include "core/PaletteText.h"
 #include "palette/PaletteGrid.h"
@@ -12,6 +12,7 @@
 
 using namespace tw;
 using platform::PromptAnswer;
+using tw::test::Look;
 using tw::test::MainWindowFixture;
 
 namespace {
@@ -70,10 +71,10 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("colours.tcpp"));
         MainWindowFixture f;
-        QVERIFY(f->action("mnuPS")->isEnabled());
-        f->fraPal->setPalette(Sample());
+        QVERIFY(Look(f.window).action("mnuPS")->isEnabled());
+        Look(f.window).fraPal()->setPalette(Sample());
         f.fakes.fileDialogs.answers = { path };
-        f->action("mnuPS")->trigger();
+        Look(f.window).action("mnuPS")->trigger();
         const QByteArray bytes = ReadBytes(path);
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count('\n'), 1);
@@ -88,14 +89,14 @@ private Q_SLOTS:
 
         // A second save of the same palette writes other bytes that mean the same.
         f.fakes.fileDialogs.answers = { folder.filePath(QStringLiteral("again.tcpp")) };
-        f->action("mnuPS")->trigger();
+        Look(f.window).action("mnuPS")->trigger();
         QVERIFY(ReadBytes(folder.filePath(QStringLiteral("again.tcpp"))) != bytes);
         QCOMPARE(PlainOf(folder.filePath(QStringLiteral("again.tcpp"))), core::BuildPaletteText(Sample()));
 
         MainWindowFixture other;
         other.fakes.fileDialogs.answers = { path };
-        other->action("mnuPO")->trigger();
-        QCOMPARE(other->fraPal->palette(), Sample());
+        Look(other.window).action("mnuPO")->trigger();
+        QCOMPARE(Look(other.window).fraPal()->palette(), Sample());
         QVERIFY(other.fakes.prompter.prompts.isEmpty());
         QCOMPARE(other->windowTitle(), QStringLiteral("Tintwise Color Picker - colours.tcpp"));
         QCOMPARE(Cap(other), QStringLiteral("Tintwise Color Picker - colours.tcpp"));
@@ -140,13 +141,13 @@ private Q_SLOTS:
         else if (kind == QStringLiteral("folder"))
             QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("bad.tcpp")));
         MainWindowFixture f;
-        f->fraPal->setPalette(Sample());
-        f->setCurrentFileName(QStringLiteral("before.tcpp"));
+        Look(f.window).fraPal()->setPalette(Sample());
+        Look(f.window).setCurrentFileName(QStringLiteral("before.tcpp"));
         f.fakes.fileDialogs.answers = { path };
-        f->action("mnuPO")->trigger();
+        Look(f.window).action("mnuPO")->trigger();
         QCOMPARE(f.fakes.prompter.texts(), QStringList { kInvalid });
         QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Exclamation);
-        QCOMPARE(f->fraPal->palette(), Sample());
+        QCOMPARE(Look(f.window).fraPal()->palette(), Sample());
         QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker - before.tcpp"));
         QCOMPARE(f->currentFileName(), QStringLiteral("before.tcpp"));
     }
@@ -155,10 +156,10 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         const int writes = f.fakes.settings.writeCount();
-        f->action("mnuPO")->trigger();
-        f->action("mnuPS")->trigger();
+        Look(f.window).action("mnuPO")->trigger();
+        Look(f.window).action("mnuPS")->trigger();
         QCOMPARE(f.fakes.fileDialogs.requests.size(), 2);
-        QCOMPARE(f->fraPal->palette(), core::DefaultPalette());
+        QCOMPARE(Look(f.window).fraPal()->palette(), core::DefaultPalette());
         QVERIFY(f.fakes.prompter.prompts.isEmpty());
         QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker "));
         QCOMPARE(f.fakes.settings.writeCount(), writes);
@@ -183,19 +184,19 @@ private Q_SLOTS:
         QFETCH(QString, question);
         QFETCH(core::Palette, result);
         MainWindowFixture f;
-        f->fraPal->setPalette(Sample());
-        f->setCurrentFileName(QStringLiteral("mine.tcpp"));
+        Look(f.window).fraPal()->setPalette(Sample());
+        Look(f.window).setCurrentFileName(QStringLiteral("mine.tcpp"));
         f.fakes.prompter.answers = { PromptAnswer::No };
-        f->action(item.toLatin1().constData())->trigger();
+        Look(f.window).action(item.toLatin1().constData())->trigger();
         QCOMPARE(f.fakes.prompter.texts(), QStringList { question });
         QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Question);
         QCOMPARE(f.fakes.prompter.prompts[0].buttons, platform::PromptButtons::YesNo);
-        QCOMPARE(f->fraPal->palette(), Sample());
+        QCOMPARE(Look(f.window).fraPal()->palette(), Sample());
         QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker - mine.tcpp"));
 
         f.fakes.prompter.answers = { PromptAnswer::Yes };
-        f->action(item.toLatin1().constData())->trigger();
-        QCOMPARE(f->fraPal->palette(), result);
+        Look(f.window).action(item.toLatin1().constData())->trigger();
+        QCOMPARE(Look(f.window).fraPal()->palette(), result);
         QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker "));
         QCOMPARE(Cap(f), QStringLiteral("Tintwise Color Picker "));
         QVERIFY(f->currentFileName().isEmpty());
@@ -218,8 +219,8 @@ private Q_SLOTS:
         QFETCH(QString, current);
         QFETCH(QString, offered);
         MainWindowFixture f;
-        f->setCurrentFileName(current);
-        f->action("mnuPS")->trigger();
+        Look(f.window).setCurrentFileName(current);
+        Look(f.window).action("mnuPS")->trigger();
         QCOMPARE(f.fakes.fileDialogs.requests.last().defaultName, offered);
     }
 
@@ -227,14 +228,14 @@ private Q_SLOTS:
     {
         QTemporaryDir folder;
         MainWindowFixture f;
-        f->setCurrentFileName(QStringLiteral("kept.tcpp"));
+        Look(f.window).setCurrentFileName(QStringLiteral("kept.tcpp"));
         // A folder where the file should go, and a path inside a folder that does not exist.
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken.tcpp")));
         for (const QString& path :
             { folder.filePath(QStringLiteral("taken.tcpp")), folder.filePath(QStringLiteral("none/x.tcpp")) }) {
             f.fakes.prompter.clear();
             f.fakes.fileDialogs.answers = { path };
-            f->action("mnuPS")->trigger();
+            Look(f.window).action("mnuPS")->trigger();
             QCOMPARE(f.fakes.prompter.prompts.size(), 1);
             QVERIFY2(
                 f.fakes.prompter.prompts[0].text.startsWith(QStringLiteral("The file could not be saved:\n") + path),
@@ -252,7 +253,7 @@ private Q_SLOTS:
         WriteBytes(path, QByteArray(5000, 'x'));
         MainWindowFixture f;
         f.fakes.fileDialogs.answers = { path };
-        f->action("mnuPS")->trigger();
+        Look(f.window).action("mnuPS")->trigger();
         QCOMPARE(PlainOf(path), core::BuildPaletteText(core::DefaultPalette()));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { "old.tcpp" });
     }

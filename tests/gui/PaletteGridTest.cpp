@@ -15,6 +15,7 @@
 
 using namespace tw;
 using platform::PromptAnswer;
+using tw::test::Look;
 using tw::test::MainWindowFixture;
 
 namespace {
@@ -64,7 +65,7 @@ private Q_SLOTS:
     void gridStartsWithTheDefaultPaletteDownTheColumns()
     {
         MainWindowFixture f;
-        PaletteGrid* grid = f->fraPal;
+        PaletteGrid* grid = Look(f.window).fraPal();
         QCOMPARE(grid->objectName(), QStringLiteral("fraPal"));
         QCOMPARE(grid->title(), QStringLiteral("Color Palette"));
         QCOMPARE(grid->palette(), core::DefaultPalette());
@@ -92,23 +93,23 @@ private Q_SLOTS:
     {
         QFETCH(bool, editMode);
         MainWindowFixture f;
-        f->fraPal->chkEditPal->setChecked(editMode);
-        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
-        Press(f->fraPal, 7, Qt::LeftButton); // 255, 0, 0
-        QCOMPARE(f->color(ColorSlot::One), kRed);
+        Look(f.window).fraPal()->chkEditPal->setChecked(editMode);
+        QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
+        Press(Look(f.window).fraPal(), 7, Qt::LeftButton); // 255, 0, 0
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kRed);
         QCOMPARE(f.text(ColorSlot::One, CodeField::Html), QStringLiteral("#FF0000"));
-        QCOMPARE(f->Combo1->currentIndex(), 0);
-        Press(f->fraPal, 32, Qt::RightButton); // 0, 0, 255
-        QCOMPARE(f->color(ColorSlot::Two), kBlue);
+        QCOMPARE(Look(f.window).Combo1()->currentIndex(), 0);
+        Press(Look(f.window).fraPal(), 32, Qt::RightButton); // 0, 0, 255
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), kBlue);
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Html), QStringLiteral("#0000FF"));
-        QCOMPARE(f->color(ColorSlot::One), kRed);
-        QCOMPARE(f->Combo1->currentIndex(), 1);
-        Press(f->fraPal, 0, Qt::MiddleButton);
-        QCOMPARE(f->color(ColorSlot::One), kRed);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kRed);
+        QCOMPARE(Look(f.window).Combo1()->currentIndex(), 1);
+        Press(Look(f.window).fraPal(), 0, Qt::MiddleButton);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kRed);
         QCOMPARE(history.size(), 2);
         QCOMPARE(history[0][0].toInt(), 1);
         QCOMPARE(history[1][0].toInt(), 2);
-        QCOMPARE(f->fraPal->palette(), core::DefaultPalette());
+        QCOMPARE(Look(f.window).fraPal()->palette(), core::DefaultPalette());
     }
 
     void addStoresInTheFirstEmptyBox_data()
@@ -128,12 +129,12 @@ private Q_SLOTS:
         for (const ColorSlot slot : { ColorSlot::One, ColorSlot::Two }) {
             MainWindowFixture f;
             f->setColor(QString::number(kRed), slot == ColorSlot::Two);
-            QSignalSpy history(&f.window, &MainWindow::historyRecorded);
-            f->fraPal->setPalette(before);
-            (slot == ColorSlot::One ? f->fraPal->cmdAdd1 : f->fraPal->cmdAdd2)->click();
+            QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
+            Look(f.window).fraPal()->setPalette(before);
+            (slot == ColorSlot::One ? Look(f.window).fraPal()->cmdAdd1 : Look(f.window).fraPal()->cmdAdd2)->click();
             core::Palette expected = before;
             expected[static_cast<std::size_t>(filledBox)] = kRed;
-            QCOMPARE(f->fraPal->palette(), expected);
+            QCOMPARE(Look(f.window).fraPal()->palette(), expected);
             QVERIFY(f.fakes.prompter.prompts.isEmpty());
             QCOMPARE(history.size(), 0);
         }
@@ -144,39 +145,39 @@ private Q_SLOTS:
         MainWindowFixture f;
         f->setColor(QString::number(kRed), true);
         f.fakes.prompter.answers = { PromptAnswer::No };
-        f->fraPal->cmdAdd2->click();
+        Look(f.window).fraPal()->cmdAdd2->click();
         QCOMPARE(f.fakes.prompter.texts(),
             QStringList { "Color Palette is full and no more colors can be added. You must start a new color palette. "
                           "Do you want to create a new color palette now?" });
         QCOMPARE(f.fakes.prompter.prompts[0].buttons, platform::PromptButtons::YesNo);
         QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Question);
-        QCOMPARE(f->fraPal->palette(), core::DefaultPalette());
+        QCOMPARE(Look(f.window).fraPal()->palette(), core::DefaultPalette());
 
         // Yes, then yes to the new palette: the palette is cleared and the colour goes into box 0.
         f.fakes.prompter.clear();
         f.fakes.prompter.answers = { PromptAnswer::Yes, PromptAnswer::Yes };
-        f->fraPal->cmdAdd2->click();
+        Look(f.window).fraPal()->cmdAdd2->click();
         QCOMPARE(f.fakes.prompter.prompts.size(), 2);
         QCOMPARE(f.fakes.prompter.prompts[1].text,
             QStringLiteral("Do you want to create a new color palette? This will clear the current palette."));
         core::Palette expected = core::EmptyPalette();
         expected[0] = kRed;
-        QCOMPARE(f->fraPal->palette(), expected);
+        QCOMPARE(Look(f.window).fraPal()->palette(), expected);
         QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker "));
 
         // Yes, then no to the new palette: Add asks again, and No ends it with nothing changed.
-        f->fraPal->setPalette(core::DefaultPalette());
+        Look(f.window).fraPal()->setPalette(core::DefaultPalette());
         f.fakes.prompter.clear();
         f.fakes.prompter.answers = { PromptAnswer::Yes, PromptAnswer::No, PromptAnswer::No };
-        f->fraPal->cmdAdd1->click();
+        Look(f.window).fraPal()->cmdAdd1->click();
         QCOMPARE(f.fakes.prompter.prompts.size(), 3);
-        QCOMPARE(f->fraPal->palette(), core::DefaultPalette());
+        QCOMPARE(Look(f.window).fraPal()->palette(), core::DefaultPalette());
     }
 
     void editModeShowsTheHintAndAllowsDrops()
     {
         MainWindowFixture f;
-        PaletteGrid* grid = f->fraPal;
+        PaletteGrid* grid = Look(f.window).fraPal();
         QVERIFY(!grid->box(0)->acceptDrops());
         QVERIFY(!grid->beginDrag(3)); // no drag outside edit mode
         grid->chkEditPal->click();
@@ -197,15 +198,15 @@ private Q_SLOTS:
     void dragOntoAnEmptyBoxMovesTheColour()
     {
         MainWindowFixture f;
-        f->fraPal->chkEditPal->setChecked(true);
+        Look(f.window).fraPal()->chkEditPal->setChecked(true);
         core::Palette before = core::DefaultPalette();
         before[7] = core::kEmptyColor;
-        f->fraPal->setPalette(before);
-        Drag(f->fraPal, 3, 7);
+        Look(f.window).fraPal()->setPalette(before);
+        Drag(Look(f.window).fraPal(), 3, 7);
         core::Palette expected = before;
         expected[7] = before[3];
         expected[3] = core::kEmptyColor;
-        QCOMPARE(f->fraPal->palette(), expected);
+        QCOMPARE(Look(f.window).fraPal()->palette(), expected);
         QVERIFY(f.fakes.prompter.prompts.isEmpty());
     }
 
@@ -225,15 +226,15 @@ private Q_SLOTS:
         QFETCH(core::ColorValue, sourceAfter);
         QFETCH(core::ColorValue, targetAfter);
         MainWindowFixture f;
-        f->fraPal->chkEditPal->setChecked(true);
+        Look(f.window).fraPal()->chkEditPal->setChecked(true);
         f.fakes.prompter.answers = { answer };
-        Drag(f->fraPal, 3, 32);
+        Drag(Look(f.window).fraPal(), 3, 32);
         QCOMPARE(f.fakes.prompter.texts(),
             QStringList { "Do you want to swap these two colors?\n\nClicking No will result in this color being "
                           "replaced by the selected color.\n\nClick Cancel if you are not moving colors." });
         QCOMPARE(f.fakes.prompter.prompts[0].buttons, platform::PromptButtons::YesNoCancel);
-        QCOMPARE(f->fraPal->boxColor(3), sourceAfter);
-        QCOMPARE(f->fraPal->boxColor(32), targetAfter);
+        QCOMPARE(Look(f.window).fraPal()->boxColor(3), sourceAfter);
+        QCOMPARE(Look(f.window).fraPal()->boxColor(32), targetAfter);
         const QString scratch = f.fakes.settings.read(QStringLiteral("Main"), QStringLiteral("tmpmp"));
         QCOMPARE(scratch, answer == PromptAnswer::Yes ? QString::number(kBlue) : QString());
     }
@@ -241,18 +242,18 @@ private Q_SLOTS:
     void swapDoesNotDependOnTheSettingsStore()
     {
         MainWindowFixture f;
-        f->fraPal->chkEditPal->setChecked(true);
+        Look(f.window).fraPal()->chkEditPal->setChecked(true);
         f.fakes.settings.setFailWrites(true);
         f.fakes.prompter.answers = { PromptAnswer::Yes };
-        Drag(f->fraPal, 3, 32);
-        QCOMPARE(f->fraPal->boxColor(3), kBlue);
-        QCOMPARE(f->fraPal->boxColor(32), core::DefaultPalette()[3]);
+        Drag(Look(f.window).fraPal(), 3, 32);
+        QCOMPARE(Look(f.window).fraPal()->boxColor(3), kBlue);
+        QCOMPARE(Look(f.window).fraPal()->boxColor(32), core::DefaultPalette()[3]);
     }
 
     void dropsThatMustNotActChangeNothing()
     {
         MainWindowFixture f;
-        PaletteGrid* grid = f->fraPal;
+        PaletteGrid* grid = Look(f.window).fraPal();
         grid->chkEditPal->setChecked(true);
         Drag(grid, 3, 3); // onto itself
         Drag(grid, 3, 32, Qt::RightButton); // the right button was down at the drop
@@ -272,7 +273,7 @@ private Q_SLOTS:
     void editMenuActsOnTheBoxRightPressed()
     {
         MainWindowFixture f;
-        PaletteGrid* grid = f->fraPal;
+        PaletteGrid* grid = Look(f.window).fraPal();
         auto* menu = f->findChild<QMenu*>(QStringLiteral("mnuEP"));
         Press(grid, 12, Qt::RightButton);
         QVERIFY(!menu->isVisible()); // only in edit mode
@@ -282,18 +283,18 @@ private Q_SLOTS:
 
         Press(grid, 12, Qt::RightButton);
         QVERIFY(menu->isVisible());
-        QCOMPARE(f->color(ColorSlot::Two), grid->boxColor(12)); // the press took the colour too
-        f->action("mnuEP1")->trigger();
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), grid->boxColor(12)); // the press took the colour too
+        Look(f.window).action("mnuEP1")->trigger();
         QCOMPARE(grid->boxColor(12), kRed);
 
         Press(grid, 13, Qt::RightButton);
-        QCOMPARE(f->color(ColorSlot::Two), core::DefaultPalette()[13]);
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), core::DefaultPalette()[13]);
         f->setColor(QString::number(kBlue), true);
-        f->action("mnuEP2")->trigger();
+        Look(f.window).action("mnuEP2")->trigger();
         QCOMPARE(grid->boxColor(13), kBlue);
 
         Press(grid, 14, Qt::RightButton);
-        f->action("mnuEPDel")->trigger();
+        Look(f.window).action("mnuEPDel")->trigger();
         QVERIFY(grid->IsEmptyBox(14));
         menu->hide();
     }
@@ -301,7 +302,7 @@ private Q_SLOTS:
     void rightButtonDuringADragOpensTheMenuAndDeleteDropsNothing()
     {
         MainWindowFixture f;
-        PaletteGrid* grid = f->fraPal;
+        PaletteGrid* grid = Look(f.window).fraPal();
         auto* menu = f->findChild<QMenu*>(QStringLiteral("mnuEP"));
         grid->chkEditPal->setChecked(true);
         QTest::mousePress(grid->box(3), Qt::LeftButton, {}, QPoint(8, 8));
@@ -312,7 +313,7 @@ private Q_SLOTS:
         Deliver(grid->box(7), carried.get(), Qt::NoButton);
         grid->endDrag();
         QVERIFY(menu->isVisible());
-        f->action("mnuEPDel")->trigger();
+        Look(f.window).action("mnuEPDel")->trigger();
         menu->hide();
         core::Palette expected = core::DefaultPalette();
         expected[7] = core::kEmptyColor;

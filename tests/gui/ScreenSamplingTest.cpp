@@ -1,5 +1,5 @@
 #include "core/ZoomGeometry.h"
-#include "mainwindow/Swatch.h"
+#include "widgets/Swatch.h"
 #include "platform/Screen.h"
 #include "sampling/ScreenSampler.h"
 #include "sampling/TargetCursor.h"
@@ -29,10 +29,10 @@ constexpr int kScreenH = 480;
 // A started main window on a fake screen of numbered pixels, with the history calls counted.
 struct Sampling {
     MainWindowFixture f;
-    ScreenSampler* s = f->sampler;
-    ZoomFrame* zoom = f->sampler->fraZoom;
+    ScreenSampler* s = Look(f.window).sampler();
+    ZoomFrame* zoom = Look(f.window).sampler()->fraZoom;
     QImage screen = NumberedScreen(kScreenW, kScreenH);
-    QSignalSpy history { &f.window, &MainWindow::historyRecorded };
+    QSignalSpy history { &f.window, &WorkingColors::recorded };
 
     Sampling() { f.fakes.screen.image = screen; }
 
@@ -121,7 +121,7 @@ private Q_SLOTS:
         const ColorSlot other = slot == ColorSlot::One ? ColorSlot::Two : ColorSlot::One;
         Sampling t;
         t.setColors(0x111111, 0x222222);
-        const core::ColorValue otherBefore = t.f->color(other);
+        const core::ColorValue otherBefore = Look(t.f.window).color(other);
 
         Press(t.target(), pressed);
         QVERIFY(t.s->blnDragging);
@@ -130,12 +130,12 @@ private Q_SLOTS:
         QVERIFY(t.zoom->hsbZoomX->isEnabled());
         QCOMPARE(t.zoom->hsbZoomX->maximum(), kScreenW - 1);
         QCOMPARE(t.zoom->vsbZoomY->maximum(), kScreenH - 1);
-        QCOMPARE(t.f->Combo1->currentIndex(), ListIndexOf(slot));
+        QCOMPARE(Look(t.f.window).Combo1()->currentIndex(), ListIndexOf(slot));
 
         t.moveTo({ 300, 200 }, pressed);
-        QCOMPARE(t.f->color(slot), t.pixel({ 300, 200 }));
+        QCOMPARE(Look(t.f.window).color(slot), t.pixel({ 300, 200 }));
         t.moveTo({ 301, 17 }, pressed);
-        QCOMPARE(t.f->color(slot), t.pixel({ 301, 17 }));
+        QCOMPARE(Look(t.f.window).color(slot), t.pixel({ 301, 17 }));
         QCOMPARE(t.f.text(slot, CodeField::Red), QStringLiteral("45")); // 301 & 0xFF
         QCOMPARE(t.f.text(slot, CodeField::Html), QStringLiteral("#2D1110"));
         // The view follows: the centre cell shows the sampled pixel.
@@ -149,9 +149,9 @@ private Q_SLOTS:
         QVERIFY(!PointerOverridden());
         QVERIFY(t.s->Picture1->imageShown());
         QCOMPARE(t.recorded(), QList<int> { HistoryNumberOf(slot) });
-        QCOMPARE(t.f->color(slot), t.pixel({ 301, 17 }));
-        QCOMPARE(t.f->color(other), otherBefore);
-        QCOMPARE(t.f->Combo1->currentIndex(), ListIndexOf(slot));
+        QCOMPARE(Look(t.f.window).color(slot), t.pixel({ 301, 17 }));
+        QCOMPARE(Look(t.f.window).color(other), otherBefore);
+        QCOMPARE(Look(t.f.window).Combo1()->currentIndex(), ListIndexOf(slot));
         QCOMPARE(t.f.fakes.screen.grabs, 1);
         // The snapshot stays for the view until the next press.
         QVERIFY(t.s->picDesk.has_value());
@@ -165,7 +165,7 @@ private Q_SLOTS:
         QVERIFY(t.s->blnIgnoreUp);
         // Both held: Color #1.
         t.moveTo({ 10, 20 }, Qt::LeftButton | Qt::RightButton);
-        QCOMPARE(t.f->color(ColorSlot::One), t.pixel({ 10, 20 }));
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 10, 20 }));
         // The first release is ignored; the drag goes on.
         Release(t.target(), Qt::LeftButton, Qt::RightButton);
         QVERIFY(t.s->blnDragging);
@@ -173,11 +173,11 @@ private Q_SLOTS:
         QVERIFY(PointerOverridden());
         // The first move after it still serves Color #1, then the right button takes over.
         t.moveTo({ 11, 21 }, Qt::RightButton);
-        QCOMPARE(t.f->color(ColorSlot::One), t.pixel({ 11, 21 }));
-        QCOMPARE(t.f->Combo1->currentIndex(), 1);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 11, 21 }));
+        QCOMPARE(Look(t.f.window).Combo1()->currentIndex(), 1);
         t.moveTo({ 12, 22 }, Qt::RightButton);
-        QCOMPARE(t.f->color(ColorSlot::Two), t.pixel({ 12, 22 }));
-        QCOMPARE(t.f->color(ColorSlot::One), t.pixel({ 11, 21 }));
+        QCOMPARE(Look(t.f.window).color(ColorSlot::Two), t.pixel({ 12, 22 }));
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 11, 21 }));
         Release(t.target(), Qt::RightButton);
         QVERIFY(!t.s->blnDragging);
         QVERIFY(!PointerOverridden());
@@ -207,7 +207,7 @@ private Q_SLOTS:
         QVERIFY(!t.s->blnDragging);
         QVERIFY(!PointerOverridden());
         QCOMPARE(t.recorded(), QList<int> { 1 });
-        QCOMPARE(t.f->color(ColorSlot::One), t.pixel({ 30, 40 }));
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 30, 40 }));
     }
 
     void pressAndReleaseWithoutMovingKeepsTheColourButRecordsIt()
@@ -219,13 +219,13 @@ private Q_SLOTS:
         // A second press starts at the last sampled point (0, 0), whose pixel differs from the colour.
         Press(t.target(), Qt::LeftButton);
         Release(t.target(), Qt::LeftButton);
-        QCOMPARE(t.f->color(ColorSlot::One), t.pixel({ 0, 0 }));
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 0, 0 }));
         t.setColors(0x00336699, 0x00AABBCC);
         Press(t.target(), Qt::RightButton);
         QCOMPARE(t.f.text(ColorSlot::Two, CodeField::Html), QStringLiteral("#CCBBAA"));
         Release(t.target(), Qt::RightButton);
-        QCOMPARE(t.f->color(ColorSlot::Two), 0x00AABBCC);
-        QCOMPARE(t.f->color(ColorSlot::One), 0x00336699);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::Two), 0x00AABBCC);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), 0x00336699);
         QCOMPARE(t.recorded(), QList<int> { 2 });
     }
 
@@ -233,13 +233,13 @@ private Q_SLOTS:
     {
         Sampling t;
         t.setColors(0x00336699, 0x00AABBCC);
-        t.f->setCurrentColor(ColorSlot::Two);
+        Look(t.f.window).setCurrentColor(ColorSlot::Two);
         Press(t.target(), Qt::MiddleButton);
-        QCOMPARE(t.f->Combo1->currentIndex(), 0);
+        QCOMPARE(Look(t.f.window).Combo1()->currentIndex(), 0);
         QVERIFY(!PointerOverridden());
         QVERIFY(t.s->Picture1->imageShown());
         t.moveTo({ 40, 50 }, Qt::MiddleButton);
-        QCOMPARE(t.f->color(ColorSlot::One), t.pixel({ 40, 50 }));
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 40, 50 }));
         // The wheel stays off during a middle-button drag.
         const int zoom = t.zoom->cboZoom->currentIndex();
         Wheel(t.target(), 120);
@@ -247,17 +247,17 @@ private Q_SLOTS:
         Release(t.target(), Qt::MiddleButton);
         QVERIFY(!t.s->blnDragging);
         QVERIFY(t.recorded().isEmpty());
-        QCOMPARE(t.f->color(ColorSlot::One), t.pixel({ 40, 50 }));
-        QCOMPARE(t.f->color(ColorSlot::Two), 0x00AABBCC);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 40, 50 }));
+        QCOMPARE(Look(t.f.window).color(ColorSlot::Two), 0x00AABBCC);
     }
 
     void movingOverTheTargetWithoutAButtonMakesColor1Current()
     {
         Sampling t;
-        t.f->setCurrentColor(ColorSlot::Two);
+        Look(t.f.window).setCurrentColor(ColorSlot::Two);
         t.moveTo({ 5, 5 }, Qt::NoButton);
-        QCOMPARE(t.f->Combo1->currentIndex(), 0);
-        QCOMPARE(t.f->color(ColorSlot::One), 0);
+        QCOMPARE(Look(t.f.window).Combo1()->currentIndex(), 0);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), 0);
         QCOMPARE(t.f.fakes.screen.grabs, 0);
         // Hovering never asks the display server where the pointer is.
         QCOMPARE(t.f.fakes.screen.cursorReads, 0);
@@ -274,7 +274,7 @@ private Q_SLOTS:
         t.moveTo({ 130, kScreenH }, Qt::LeftButton);
         QCOMPARE(QPoint(t.zoom->hsbZoomX->value(), t.zoom->vsbZoomY->value()), QPoint(130, 120));
         Release(t.target(), Qt::LeftButton);
-        QCOMPARE(t.f->color(ColorSlot::One), t.pixel({ 130, 120 }));
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 130, 120 }));
     }
 
     void unreadableScreenIsReportedAndChangesNothing()
@@ -290,8 +290,8 @@ private Q_SLOTS:
         QVERIFY(!PointerOverridden());
         t.moveTo({ 3, 3 }, Qt::LeftButton);
         Release(t.target(), Qt::LeftButton);
-        QCOMPARE(t.f->color(ColorSlot::One), 0x00336699);
-        QCOMPARE(t.f->color(ColorSlot::Two), 0x00AABBCC);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), 0x00336699);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::Two), 0x00AABBCC);
         QVERIFY(t.recorded().isEmpty());
         QVERIFY(!t.zoom->hsbZoomX->isEnabled());
     }
@@ -312,7 +312,7 @@ private Q_SLOTS:
         Press(t.target(), Qt::LeftButton);
         for (const QPoint p : { QPoint(401, 303), QPoint(0, 0), QPoint(kScreenW - 1, kScreenH - 1), QPoint(257, 1) }) {
             t.moveTo(p, Qt::LeftButton);
-            QCOMPARE(t.f->color(ColorSlot::One), t.pixel(p));
+            QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel(p));
         }
         Release(t.target(), Qt::LeftButton);
     }
@@ -403,11 +403,11 @@ private Q_SLOTS:
         t.setColors(0x00336699, 0x00AABBCC);
 
         QTest::mouseClick(t.zoom->picZoom, Qt::LeftButton, {}, click);
-        QCOMPARE(t.f->color(ColorSlot::One), t.pixel(pixel));
-        QCOMPARE(t.f->Combo1->currentIndex(), 0);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel(pixel));
+        QCOMPARE(Look(t.f.window).Combo1()->currentIndex(), 0);
         QTest::mouseClick(t.zoom->picZoom, Qt::RightButton, {}, click);
-        QCOMPARE(t.f->color(ColorSlot::Two), t.pixel(pixel));
-        QCOMPARE(t.f->Combo1->currentIndex(), 1);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::Two), t.pixel(pixel));
+        QCOMPARE(Look(t.f.window).Combo1()->currentIndex(), 1);
         QCOMPARE(t.recorded(), (QList<int> { 1, 2 }));
         QCOMPARE(t.f.text(ColorSlot::Two, CodeField::Red), QString::number(pixel.x()));
         QTest::mouseClick(t.zoom->picZoom, Qt::MiddleButton, {}, QPoint(5, 5));
@@ -425,7 +425,7 @@ private Q_SLOTS:
         QVERIFY(!t.zoom->vsbZoomY->isEnabled());
         for (const QPoint click : { QPoint(88, 88), QPoint(82, 82), QPoint(0, 0) }) {
             QTest::mouseClick(t.zoom->picZoom, Qt::LeftButton, {}, click);
-            QCOMPARE(t.f->color(ColorSlot::One), kZoomBackground);
+            QCOMPARE(Look(t.f.window).color(ColorSlot::One), kZoomBackground);
         }
         // Grid and box are still drawn over the empty view.
         QCOMPARE(QColor(t.zoom->picZoom->shownPicture().pixel(82, 100)), QColor(Qt::black));
@@ -445,17 +445,17 @@ private Q_SLOTS:
         t.s->stepZoom(+1);
         t.zoom->hsbZoomX->setValue(7);
         t.zoom->cmdClear->click();
-        QCOMPARE(t.f->color(ColorSlot::One), 0x00336699);
-        QCOMPARE(t.f->color(ColorSlot::Two), 0x00AABBCC);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), 0x00336699);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::Two), 0x00AABBCC);
         QCOMPARE(QStringList({ t.f.text(ColorSlot::One, CodeField::Html), t.f.text(ColorSlot::Two, CodeField::Html) }),
             fields);
         QVERIFY(t.recorded().isEmpty());
         // During a drag a new zoom level redraws but takes no colour.
         Press(t.target(), Qt::LeftButton);
         t.moveTo({ 9, 9 }, Qt::LeftButton);
-        t.f->setSwatchColor(ColorSlot::One, 0x00010203);
+        Look(t.f.window).setSwatchColor(ColorSlot::One, 0x00010203);
         Wheel(t.target(), 120);
-        QCOMPARE(t.f->color(ColorSlot::One), 0x00010203);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), 0x00010203);
         Release(t.target(), Qt::LeftButton);
     }
 
@@ -479,7 +479,7 @@ private Q_SLOTS:
         QTest::keyClick(t.zoom->cmdClear, Qt::Key_Plus); // from a button too
         QCOMPARE(box->currentIndex(), 1);
         // A code field takes "-" as text.
-        QTest::keyClick(t.f->codeFrame(ColorSlot::One)->field(CodeField::Html), Qt::Key_Minus, {}, 0);
+        QTest::keyClick(Look(t.f.window).codeFrame(ColorSlot::One)->field(CodeField::Html), Qt::Key_Minus, {}, 0);
         QCOMPARE(box->currentIndex(), 1);
 
         // The wheel steps only during a left or right drag.
@@ -547,13 +547,13 @@ private Q_SLOTS:
         FakeServices fakes;
         const QStringList keys { "newzoom", "grid", "cross", "sel" };
         for (int i = 0; i < keys.size(); ++i)
-            fakes.settings.write(QStringLiteral("Main"), keys[i], stored[i]);
+            QVERIFY(fakes.settings.write(QStringLiteral("Main"), keys[i], stored[i]));
         MainWindow window(fakes.services());
         window.continueFormLoad();
-        QCOMPARE(window.sampler->fraZoom->cboZoom->currentText(), zoom);
-        QCOMPARE(window.sampler->fraZoom->chkGrid->isChecked(), grid);
-        QCOMPARE(window.sampler->fraZoom->chkCross->isChecked(), cross);
-        QCOMPARE(window.sampler->sel(), sel);
+        QCOMPARE(Look(window).sampler()->fraZoom->cboZoom->currentText(), zoom);
+        QCOMPARE(Look(window).sampler()->fraZoom->chkGrid->isChecked(), grid);
+        QCOMPARE(Look(window).sampler()->fraZoom->chkCross->isChecked(), cross);
+        QCOMPARE(Look(window).sampler()->sel(), sel);
         window.saveSettings();
         for (int i = 0; i < keys.size(); ++i)
             QCOMPARE(fakes.settings.read(QStringLiteral("Main"), keys[i]), saved[i]);

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 using namespace tw;
+using tw::test::Look;
 using tw::test::MainWindowFixture;
 
 namespace {
@@ -44,7 +45,7 @@ private Q_SLOTS:
         QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, spin->height() - 3));
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Green), QStringLiteral("0"));
         QCOMPARE(spin->value(), 0);
-        QCOMPARE(f->color(ColorSlot::Two), 0);
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), 0);
         QTRY_COMPARE(f.fakes.prompter.texts(), QStringList { "Each RGB value cannot be less than 0" });
         QVERIFY(spin->focusPolicy() == Qt::NoFocus);
     }
@@ -55,31 +56,31 @@ private Q_SLOTS:
         f->setColor(QString::number(0x0A141E), true); // Color #2 current: 30, 20, 10
         Step(Spin(f, "vsBlue"), +1);
         QCOMPARE(f.text(ColorSlot::One, CodeField::Blue), QStringLiteral("1"));
-        QCOMPARE(f->color(ColorSlot::One), 0x010000);
-        QCOMPARE(f->Combo1->currentIndex(), 0);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0x010000);
+        QCOMPARE(Look(f.window).Combo1()->currentIndex(), 0);
         QCOMPARE(f.text(ColorSlot::One, CodeField::Html), QStringLiteral("#000001"));
-        QCOMPARE(f->color(ColorSlot::Two), 0x0A141E);
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), 0x0A141E);
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Red), QStringLiteral("30"));
         Step(Spin(f, "vsRed2"), -1);
-        QCOMPARE(f->color(ColorSlot::Two), 0x0A141D);
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), 0x0A141D);
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Red), QStringLiteral("29"));
-        QCOMPARE(f->Combo1->currentIndex(), 1);
+        QCOMPARE(Look(f.window).Combo1()->currentIndex(), 1);
     }
 
     void aHueStepOnBlackShowsItsMessageLater()
     {
         MainWindowFixture f;
-        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
+        QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
         Step(Spin(f, "vsHue"), +1);
         QVERIFY(f.fakes.prompter.prompts.isEmpty());
-        QVERIFY(f->sliders->tmrMsg->isActive());
+        QVERIFY(Look(f.window).sliders()->tmrMsg->isActive());
         QTRY_COMPARE(f.fakes.prompter.texts(),
             QStringList { "Hue cannot be altered when color is true black (Red = 0, Green = 0, Blue = 0)" });
         QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Information);
-        QCOMPARE(f->color(ColorSlot::One), 0);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0);
         QCOMPARE(f.text(ColorSlot::One, CodeField::Hue), QStringLiteral("160"));
-        QVERIFY(!f->sliders->tmrMsg->isActive());
-        QVERIFY(!f->sliders->Timer1->isActive());
+        QVERIFY(!Look(f.window).sliders()->tmrMsg->isActive());
+        QVERIFY(!Look(f.window).sliders()->Timer1->isActive());
         QCOMPARE(history.count(), 0);
     }
 
@@ -130,11 +131,11 @@ private Q_SLOTS:
             : spin.startsWith(QLatin1String("vsSat"))                   ? CodeField::Sat
                                                                         : CodeField::Lum;
         if (!fieldText.isEmpty())
-            f->codeFrame(slot)->field(field)->setText(fieldText);
+            Look(f.window).codeFrame(slot)->field(field)->setText(fieldText);
         Step(button, delta);
         QCOMPARE(button->value(), 0);
         QCOMPARE(f.text(slot, field), shown);
-        QCOMPARE(f->color(slot), color);
+        QCOMPARE(Look(f.window).color(slot), color);
         if (message.isEmpty()) {
             QTest::qWait(300);
             QVERIFY(f.fakes.prompter.prompts.isEmpty());
@@ -154,22 +155,22 @@ private Q_SLOTS:
             QCOMPARE(f.text(ColorSlot::One, CodeField::Sat), QStringLiteral("240"));
             QCOMPARE(f.text(ColorSlot::One, CodeField::Lum), QStringLiteral("120"));
         }
-        QCOMPARE(f->color(ColorSlot::One), core::HslToRgb({ 30, 240, 120 }));
+        QCOMPARE(Look(f.window).color(ColorSlot::One), core::HslToRgb({ 30, 240, 120 }));
     }
 
     void aRunOfQuickStepsIsRecordedOnce()
     {
         MainWindowFixture f;
-        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
+        QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
         for (int i = 0; i < 5; ++i) {
             Step(Spin(f, "vsRed"), +1);
             QTest::qWait(30);
         }
         QCOMPARE(f.text(ColorSlot::One, CodeField::Red), QStringLiteral("5"));
-        QVERIFY(f->sliders->Timer1->isActive());
+        QVERIFY(Look(f.window).sliders()->Timer1->isActive());
         QTRY_COMPARE_WITH_TIMEOUT(history.count(), 1, 3000);
         QCOMPARE(history.first().first().toInt(), 1);
-        QVERIFY(!f->sliders->Timer1->isActive());
+        QVERIFY(!Look(f.window).sliders()->Timer1->isActive());
         QTest::qWait(700);
         QCOMPARE(history.count(), 1);
     }
@@ -178,25 +179,25 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         f->setColor(QString::number(0x0A141E), false);
-        f->Check1->click();
-        f->Combo1->setCurrentIndex(1);
-        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
-        f->hsbGreen->setValue(200); // a drag of the thumb changes the value the same way, step by step
-        QCOMPARE(f->color(ColorSlot::Two), 0x00C800);
+        Look(f.window).Check1()->click();
+        Look(f.window).Combo1()->setCurrentIndex(1);
+        QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
+        Look(f.window).hsbGreen()->setValue(200); // a drag of the thumb changes the value the same way, step by step
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), 0x00C800);
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Green), QStringLiteral("200"));
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Html), QStringLiteral("#00C800"));
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Hue), QStringLiteral("80"));
-        QCOMPARE(f->color(ColorSlot::One), 0x0A141E);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0x0A141E);
         QCOMPARE(f.text(ColorSlot::One, CodeField::Green), QStringLiteral("20"));
         // The run is recorded for the colour the slides act on.
         QTRY_COMPARE_WITH_TIMEOUT(history.count(), 1, 3000);
         QCOMPARE(history.first().first().toInt(), 2);
 
-        f->Combo1->setCurrentIndex(0);
-        QCOMPARE(f->hsbGreen->value(), 20);
-        f->hsbRed->setValue(255);
-        QCOMPARE(f->color(ColorSlot::One), 0x0A14FF);
-        QCOMPARE(f->color(ColorSlot::Two), 0x00C800);
+        Look(f.window).Combo1()->setCurrentIndex(0);
+        QCOMPARE(Look(f.window).hsbGreen()->value(), 20);
+        Look(f.window).hsbRed()->setValue(255);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0x0A14FF);
+        QCOMPARE(Look(f.window).color(ColorSlot::Two), 0x00C800);
     }
 
     void leavingASlideRecordsItsColour()
@@ -204,13 +205,13 @@ private Q_SLOTS:
         MainWindowFixture f;
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        f->Check1->click();
-        f->Combo1->setCurrentIndex(1);
-        QSignalSpy history(&f.window, &MainWindow::historyRecorded);
-        QTest::mouseClick(f->hsbBlue, Qt::LeftButton, {}, QPoint(f->hsbBlue->width() / 2, f->hsbBlue->height() / 2));
-        QVERIFY(f->hsbBlue->hasFocus());
-        QVERIFY(f->color(ColorSlot::Two) != 0);
-        f->codeFrame(ColorSlot::One)->field(CodeField::Red)->setFocus(Qt::MouseFocusReason);
+        Look(f.window).Check1()->click();
+        Look(f.window).Combo1()->setCurrentIndex(1);
+        QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
+        QTest::mouseClick(Look(f.window).hsbBlue(), Qt::LeftButton, {}, QPoint(Look(f.window).hsbBlue()->width() / 2, Look(f.window).hsbBlue()->height() / 2));
+        QVERIFY(Look(f.window).hsbBlue()->hasFocus());
+        QVERIFY(Look(f.window).color(ColorSlot::Two) != 0);
+        Look(f.window).codeFrame(ColorSlot::One)->field(CodeField::Red)->setFocus(Qt::MouseFocusReason);
         QCOMPARE(history.count(), 1);
         QCOMPARE(history.first().first().toInt(), 2);
     }
@@ -220,13 +221,13 @@ private Q_SLOTS:
         MainWindowFixture f;
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        QLineEdit* red = f->codeFrame(ColorSlot::One)->field(CodeField::Red);
-        QLineEdit* green = f->codeFrame(ColorSlot::One)->field(CodeField::Green);
+        QLineEdit* red = Look(f.window).codeFrame(ColorSlot::One)->field(CodeField::Red);
+        QLineEdit* green = Look(f.window).codeFrame(ColorSlot::One)->field(CodeField::Green);
         red->setFocus(Qt::MouseFocusReason);
         Step(Spin(f, "vsRed"), +1);
         QTest::mouseClick(green, Qt::LeftButton);
         QCOMPARE(red->text(), QStringLiteral("1"));
-        QCOMPARE(f->color(ColorSlot::One), 1);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 1);
 
         // The step belonged to that focus period only: an entry in the next field is still abandoned.
         green->selectAll();
@@ -239,13 +240,13 @@ private Q_SLOTS:
     void expandIsKeptInTheSettings()
     {
         test::FakeServices fakes;
-        fakes.settings.write(QStringLiteral("Main"), QStringLiteral("check1"), QStringLiteral("1"));
+        QVERIFY(fakes.settings.write(QStringLiteral("Main"), QStringLiteral("check1"), QStringLiteral("1")));
         MainWindow window(fakes.services());
         window.continueFormLoad();
         window.show();
-        QVERIFY(window.Check1->isChecked());
-        QVERIFY(window.Frame3->isVisible());
-        window.Check1->click();
+        QVERIFY(Look(window).Check1()->isChecked());
+        QVERIFY(Look(window).Frame3()->isVisible());
+        Look(window).Check1()->click();
         window.saveSettings();
         QCOMPARE(fakes.settings.read(QStringLiteral("Main"), QStringLiteral("check1")), QStringLiteral("0"));
     }

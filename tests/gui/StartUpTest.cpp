@@ -1,7 +1,7 @@
 #include "mainwindow/StartUp.h"
 #include "core/FileText.h"
 #include "core/PaletteText.h"
-#include "palette/EncodedFile.h"
+#include "files/EncodedFile.h"
 #include "tests/fakes/FakeSingleInstance.h"
 #include "tests/gui/MainWindowFixture.h"
 
@@ -15,6 +15,7 @@
 using namespace tw;
 using tw::test::FakeServices;
 using tw::test::FakeSingleInstance;
+using tw::test::Look;
 using tw::test::MainWindowFixture;
 using Role = platform::SingleInstance::Role;
 
@@ -83,9 +84,9 @@ private Q_SLOTS:
         QCOMPARE(instance.claims, 1);
         QVERIFY(instance.handedOver.isEmpty());
         QVERIFY(window.blnStarted);
-        QVERIFY(!window.startupFlag());
-        QCOMPARE(window.color(ColorSlot::One), 0);
-        QCOMPARE(window.color(ColorSlot::Two), 0);
+        QVERIFY(!Look(window).startupFlag());
+        QCOMPARE(Look(window).color(ColorSlot::One), 0);
+        QCOMPARE(Look(window).color(ColorSlot::Two), 0);
     }
 
     void aSecondStartHandsOverAndEnds_data()
@@ -125,7 +126,7 @@ private Q_SLOTS:
         ReceiveHandOver(f.window, path);
         QCOMPARE(f.fakes.settings.read(kMain, QStringLiteral("Cmd")), path);
         QCOMPARE(f->commandLine(), path);
-        QCOMPARE(f->color(ColorSlot::One), 255);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 255);
         QVERIFY(f->isVisible());
         QVERIFY(!f->isMinimized());
         // The later start wrote "Cmd" already: nothing more to write but the caption.
@@ -144,8 +145,8 @@ private Q_SLOTS:
     void exitRunsTheShutdownOnce()
     {
         MainWindowFixture f;
-        f.fakes.settings.write(kMain, QStringLiteral("Cap"), QStringLiteral("Tintwise Color Picker - sky.tcpc"));
-        QAction* exit = f->action("mnuExit");
+        QVERIFY(f.fakes.settings.write(kMain, QStringLiteral("Cap"), QStringLiteral("Tintwise Color Picker - sky.tcpc")));
+        QAction* exit = Look(f.window).action("mnuExit");
         QVERIFY(exit->isEnabled());
         exit->trigger();
         QVERIFY(!f->isVisible());
@@ -160,10 +161,10 @@ private Q_SLOTS:
     void theMenuItemsOfThisAreaWork()
     {
         MainWindowFixture f;
-        QVERIFY(f->action("mnuHistory")->isEnabled());
-        QVERIFY(f->action("mnuExit")->isEnabled());
+        QVERIFY(Look(f.window).action("mnuHistory")->isEnabled());
+        QVERIFY(Look(f.window).action("mnuExit")->isEnabled());
         // Minimising to the tray comes with the tray itself.
-        QVERIFY(!f->action("mnuExitMin")->isEnabled());
+        QVERIFY(!Look(f.window).action("mnuExitMin")->isEnabled());
     }
 
     void theMenuTreeIsComplete()

@@ -1,4 +1,4 @@
-#include "codes/ColorHistory.h"
+#include "history/ColorHistory.h"
 
 #include "platform/SettingsStore.h"
 

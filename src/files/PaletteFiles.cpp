@@ -1,11 +1,12 @@
-#include "palette/PaletteFiles.h"
+#include "files/PaletteFiles.h"
 
 #include "core/PaletteText.h"
-#include "mainwindow/MainWindow.h"
-#include "palette/EncodedFile.h"
+#include "files/CurrentFile.h"
+#include "files/EncodedFile.h"
 #include "palette/PaletteGrid.h"
 #include "platform/FileDialogs.h"
-#include "platform/Prompter.h"
+#include "widgets/Buttons.h"
+#include "widgets/Prompts.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -17,28 +18,25 @@ namespace {
     const QString kPattern = QStringLiteral("*.tcpp");
 } // namespace
 
-PaletteFiles::PaletteFiles(MainWindow& window, PaletteGrid& grid)
+PaletteFiles::PaletteFiles(PaletteGrid& grid, CurrentFile& currentFile, Menu menu, Services services, QWidget& window)
     : QObject(&window)
-    , m_window(window)
     , m_grid(grid)
+    , m_currentFile(currentFile)
+    , m_services(services)
+    , m_window(window)
     , m_random(core::SystemUnitRandom())
 {
-    const std::pair<const char*, void (PaletteFiles::*)()> commands[] = {
-        { "mnuPNew", &PaletteFiles::newPalette },
-        { "mnuPD", &PaletteFiles::openDefaultPalette },
-        { "mnuPO", &PaletteFiles::openPalette },
-        { "mnuPS", &PaletteFiles::savePaletteAs },
-    };
-    for (const auto& [name, command] : commands)
-        window.enableCommand(name, this, [this, command] { (this->*command)(); });
+    setObjectName(QStringLiteral("paletteFiles"));
+    EnableCommand(menu.mnuPNew, this, [this] { newPalette(); });
+    EnableCommand(menu.mnuPD, this, [this] { openDefaultPalette(); });
+    EnableCommand(menu.mnuPO, this, [this] { openPalette(); });
+    EnableCommand(menu.mnuPS, this, [this] { savePaletteAs(); });
+    grid.setNewPaletteCommand([this] { newPalette(); });
 }
 
 bool PaletteFiles::confirm(const QString& question)
 {
-    return m_window.services().prompter.ask(&m_window,
-               { question, QString::fromLatin1(kAppTitle), core::MessageIcon::Question, platform::PromptButtons::YesNo,
-                   platform::PromptAnswer::Yes })
-        == platform::PromptAnswer::Yes;
+    return AskYesNo(m_services.prompter, &m_window, question);
 }
 
 void PaletteFiles::newPalette()
@@ -46,7 +44,7 @@ void PaletteFiles::newPalette()
     if (!confirm(tr("Do you want to create a new color palette? This will clear the current palette.")))
         return;
     m_grid.setPalette(core::EmptyPalette());
-    m_window.setCurrentFileName({});
+    m_currentFile.setName({});
 }
 
 void PaletteFiles::openDefaultPalette()
@@ -54,40 +52,40 @@ void PaletteFiles::openDefaultPalette()
     if (!confirm(tr("Do you want to load the default color palette? This will clear the current palette.")))
         return;
     m_grid.setPalette(core::DefaultPalette());
-    m_window.setCurrentFileName({});
+    m_currentFile.setName({});
 }
 
 void PaletteFiles::openPalette()
 {
     const QString path
-        = m_window.services().fileDialogs.getOpenFileName(&m_window, tr("Open Color Palette"), kFilter, kPattern);
+        = m_services.fileDialogs.getOpenFileName(&m_window, tr("Open Color Palette"), kFilter, kPattern);
     if (path.isEmpty())
         return;
     const std::optional<std::string> plain = ReadEncodedFile(path);
     const std::optional<core::Palette> palette = plain ? core::ParsePaletteText(*plain) : std::nullopt;
     if (!palette) {
-        m_window.showMessage(
+        Tell(m_services.prompter, &m_window, 
             { "This is not a valid color palette and it cannot be read", core::MessageIcon::Exclamation });
         return;
     }
     m_grid.setPalette(*palette);
-    m_window.setCurrentFileName(QFileInfo(path).fileName());
+    m_currentFile.setName(QFileInfo(path).fileName());
 }
 
 void PaletteFiles::savePaletteAs()
 {
-    const QString current = m_window.currentFileName();
+    const QString current = m_currentFile.name();
     const QString defaultName = current.toLower().endsWith(QStringLiteral(".tcpp")) ? current : QString();
-    const QString path = m_window.services().fileDialogs.getSaveFileName(
+    const QString path = m_services.fileDialogs.getSaveFileName(
         &m_window, tr("Save Color Palette"), kFilter, kPattern, defaultName);
     if (path.isEmpty())
         return;
     const SaveResult result = WriteEncodedFile(path, core::BuildPaletteText(m_grid.palette()), m_random);
     if (!result.ok()) {
-        m_window.showMessage(SaveFailedMessage(path, result));
+        Tell(m_services.prompter, &m_window, SaveFailedMessage(path, result));
         return;
     }
-    m_window.setCurrentFileName(QFileInfo(path).fileName());
+    m_currentFile.setName(QFileInfo(path).fileName());
 }
 
 } // namespace tw

@@ -1,10 +1,12 @@
 #pragma once
-#include "mainwindow/ColorSlot.h"
+#include "core/Notations.h"
+#include "model/ColorSlot.h"
 
 #include <QGroupBox>
 
 #include <array>
 
+class QColor;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,6 +29,8 @@ inline bool IsHslField(CodeField field)
 {
     return field >= CodeField::Hue && field <= CodeField::Lum;
 }
+// The text of one field among the six notations.
+const std::string& NotationOf(const core::Notations& notations, CodeField field);
 
 // "Color #1 Code Values" or "Color #2 Code Values": the frame is the same for both colours, only the
 // control names differ (txtRed / txtRed2, Command13 / Command16, ...).
@@ -44,7 +48,16 @@ public:
     // Every field that one copy button copies, in order (three for RGB and HSL, one for the hex rows).
     static std::vector<CodeField> fieldsOfRow(CodeRow row);
 
+    // The only writer of the field texts: shows the six notations of the colour and paints each RGB field in
+    // its pure channel colour. A field that already shows its text is not written again.
+    void show(const core::Notations& notations);
+
+    // The colour an RGB field is painted in: its pure channel.
+    QColor channelColor(CodeField field) const;
+
 private:
+    void paintChannel(CodeField field, int channel);
+
     ColorSlot m_slot;
     std::array<QLineEdit*, kCodeFieldCount> m_fields {};
     std::array<QLabel*, kCodeFieldCount> m_captions {};

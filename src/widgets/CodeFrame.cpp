@@ -1,5 +1,6 @@
-#include "mainwindow/CodeFrame.h"
+#include "widgets/CodeFrame.h"
 
+#include <QColor>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +62,18 @@ namespace {
     } };
 
     constexpr CodeField kHexFieldOfRow[] = { CodeField::Cpp, CodeField::Delphi, CodeField::Html, CodeField::Vb };
+
+    QColor PureChannelColor(CodeField field, int channel)
+    {
+        switch (field) {
+        case CodeField::Red:
+            return QColor(channel, 0, 0);
+        case CodeField::Green:
+            return QColor(0, channel, 0);
+        default:
+            return QColor(0, 0, channel);
+        }
+    }
 
     QScrollBar* MakeSpinButton(QWidget* parent, const char* name)
     {
@@ -158,6 +171,65 @@ QScrollBar* CodeFrame::spinButton(CodeField field) const
 {
     const auto index = static_cast<std::size_t>(field);
     return index < m_spinButtons.size() ? m_spinButtons[index] : nullptr;
+}
+
+const std::string& NotationOf(const core::Notations& notations, CodeField field)
+{
+    switch (field) {
+    case CodeField::Red:
+        return notations.red;
+    case CodeField::Green:
+        return notations.green;
+    case CodeField::Blue:
+        return notations.blue;
+    case CodeField::Hue:
+        return notations.hue;
+    case CodeField::Sat:
+        return notations.sat;
+    case CodeField::Lum:
+        return notations.lum;
+    case CodeField::Html:
+        return notations.html;
+    case CodeField::Vb:
+        return notations.vb;
+    case CodeField::Delphi:
+        return notations.delphi;
+    case CodeField::Cpp:
+        break;
+    }
+    return notations.cpp;
+}
+
+void CodeFrame::show(const core::Notations& notations)
+{
+    for (int i = 0; i < kCodeFieldCount; ++i) {
+        const auto which = static_cast<CodeField>(i);
+        QLineEdit* edit = field(which);
+        const QString text = QString::fromStdString(NotationOf(notations, which));
+        // Writing an unchanged text would still reset the cursor and emit signals.
+        if (edit->text() != text)
+            edit->setText(text);
+        if (IsRgbField(which))
+            paintChannel(which, text.toInt());
+    }
+}
+
+void CodeFrame::paintChannel(CodeField which, int channel)
+{
+    QLineEdit* edit = field(which);
+    const QColor background = PureChannelColor(which, channel);
+    QPalette palette = edit->palette();
+    if (palette.color(QPalette::Base) == background)
+        return;
+    palette.setColor(QPalette::Base, background);
+    // The number must stay readable on a dark channel colour.
+    palette.setColor(QPalette::Text, channel < 128 ? Qt::white : Qt::black);
+    edit->setPalette(palette);
+}
+
+QColor CodeFrame::channelColor(CodeField which) const
+{
+    return field(which)->palette().color(QPalette::Base);
 }
 
 std::vector<CodeField> CodeFrame::fieldsOfRow(CodeRow row)

@@ -1,8 +1,10 @@
-#include "codes/HistoryWindow.h"
+#include "history/HistoryWindow.h"
 
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/Swatch.h"
+#include "model/WorkingColors.h"
 #include "platform/Prompter.h"
+#include "widgets/Prompts.h"
+#include "widgets/SettingsWrites.h"
+#include "widgets/Swatch.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -16,22 +18,20 @@ namespace {
 
     constexpr int kColumns = 5;
 
-    bool AlwaysOnTop(const MainWindow& window)
-    {
-        const QAction* top = window.action("mnuTop");
-        return top && top->isChecked();
-    }
-
 } // namespace
 
-HistoryWindow::HistoryWindow(MainWindow& window)
+HistoryWindow::HistoryWindow(WorkingColors& colors, ColorHistory& history, SettingsWrites& writes,
+    platform::Prompter& prompter, bool alwaysOnTop, QWidget& window)
     : QDialog(&window)
-    , m_window(window)
-    , m_entries(window.colorHistory().entries())
+    , m_colors(colors)
+    , m_history(history)
+    , m_writes(writes)
+    , m_prompter(prompter)
+    , m_entries(history.entries())
 {
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(tr("Color History"));
-    if (AlwaysOnTop(window))
+    if (alwaysOnTop)
         setWindowFlag(Qt::WindowStaysOnTopHint);
 
     auto* layout = new QVBoxLayout(this);
@@ -73,15 +73,14 @@ HistoryWindow::HistoryWindow(MainWindow& window)
     connect(Command1, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
 
     // Closing gives the main window back its place on top.
-    connect(this, &QDialog::finished, this, [this] {
-        if (AlwaysOnTop(m_window))
-            m_window.raise();
-    });
+    if (alwaysOnTop)
+        connect(this, &QDialog::finished, &window, &QWidget::raise);
 }
 
-HistoryWindow* HistoryWindow::showFor(MainWindow& window)
+HistoryWindow* HistoryWindow::showFor(WorkingColors& colors, ColorHistory& history, SettingsWrites& writes,
+    platform::Prompter& prompter, bool alwaysOnTop, QWidget& window)
 {
-    auto* dialog = new HistoryWindow(window);
+    auto* dialog = new HistoryWindow(colors, history, writes, prompter, alwaysOnTop, window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setModal(true);
     dialog->show();
@@ -93,32 +92,21 @@ void HistoryWindow::choose(std::size_t index, Qt::MouseButton button)
     // A box without an entry holds no colour to give.
     if (!m_entries[index])
         return;
-    const core::ColorValue value = *m_entries[index];
-    if (button == Qt::LeftButton) {
-        m_window.setSwatchColor(ColorSlot::One, value);
-        m_window.setCurrentColor(ColorSlot::One);
-        m_window.GetRGBValue();
-        m_window.GetHEXValue();
-        m_window.History(1);
-    } else if (button == Qt::RightButton) {
-        m_window.setSwatchColor(ColorSlot::Two, value);
-        m_window.setCurrentColor(ColorSlot::Two);
-        m_window.GetRGBValue2();
-        m_window.History(2);
-    }
+    if (button == Qt::LeftButton)
+        m_colors.take(ColorSlot::One, *m_entries[index]);
+    else if (button == Qt::RightButton)
+        m_colors.take(ColorSlot::Two, *m_entries[index]);
 }
 
 void HistoryWindow::clearHistory()
 {
-    const platform::PromptAnswer answer = m_window.services().prompter.ask(this,
-        { tr("Are you sure you want to clear the Color History?"), QString::fromLatin1(kAppTitle),
-            core::MessageIcon::Question, platform::PromptButtons::YesNo, platform::PromptAnswer::Yes });
-    if (answer != platform::PromptAnswer::Yes)
+    if (!AskYesNo(m_prompter, this, tr("Are you sure you want to clear the Color History?")))
         return;
-    if (!m_window.colorHistory().clear()) {
+    if (!m_history.clear()) {
         // The entries are still stored: showing the boxes empty would report a clearing that did not happen.
-        m_window.showMessage({ "The Color History could not be cleared: the settings file cannot be written.",
-            core::MessageIcon::Exclamation });
+        Tell(m_prompter, this,
+            { "The Color History could not be cleared: " + m_writes.store().lastError().toStdString(),
+                core::MessageIcon::Exclamation });
         return;
     }
     m_entries = {};

@@ -18,5 +18,9 @@ inline ColorSlot SlotOfListIndex(int index)
 {
     return index == 1 ? ColorSlot::Two : ColorSlot::One;
 }
+inline ColorSlot SlotOfHistoryNumber(int number)
+{
+    return number == 1 ? ColorSlot::One : ColorSlot::Two;
+}
 
 } // namespace tw

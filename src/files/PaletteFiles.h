@@ -3,9 +3,16 @@
 
 #include <QObject>
 
+class QAction;
+
+namespace tw::platform {
+class FileDialogs;
+class Prompter;
+} // namespace tw::platform
+
 namespace tw {
 
-class MainWindow;
+class CurrentFile;
 class PaletteGrid;
 
 // The palette commands of the "&File" menu: New Color Palette, Open Default Color Palette, Open Color
@@ -13,7 +20,17 @@ class PaletteGrid;
 class PaletteFiles : public QObject {
     Q_OBJECT
 public:
-    PaletteFiles(MainWindow& window, PaletteGrid& grid);
+    struct Menu {
+        QAction* mnuPNew;
+        QAction* mnuPD;
+        QAction* mnuPO;
+        QAction* mnuPS;
+    };
+    struct Services {
+        platform::Prompter& prompter;
+        platform::FileDialogs& fileDialogs;
+    };
+    PaletteFiles(PaletteGrid& grid, CurrentFile& currentFile, Menu menu, Services services, QWidget& window);
 
     // Each asks first; a No changes nothing.
     void newPalette();
@@ -26,8 +43,10 @@ public:
 private:
     bool confirm(const QString& question);
 
-    MainWindow& m_window;
     PaletteGrid& m_grid;
+    CurrentFile& m_currentFile;
+    Services m_services;
+    QWidget& m_window;
     core::UnitRandom m_random;
 };
 

@@ -1,4 +1,4 @@
-#include "mainwindow/Swatch.h"
+#include "widgets/Swatch.h"
 
 #include "platform/ColorConversion.h"
 

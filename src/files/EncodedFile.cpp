@@ -1,4 +1,4 @@
-#include "palette/EncodedFile.h"
+#include "files/EncodedFile.h"
 
 #include <QFile>
 #include <QFileInfo>

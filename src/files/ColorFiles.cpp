@@ -1,0 +1,103 @@
+#include "files/ColorFiles.h"
+
+#include "core/PaletteText.h"
+#include "files/CurrentFile.h"
+#include "files/EncodedFile.h"
+#include "model/WorkingColors.h"
+#include "palette/PaletteGrid.h"
+#include "platform/FileDialogs.h"
+#include "widgets/Buttons.h"
+#include "widgets/Prompts.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace tw {
+
+namespace {
+    const QString kFilter = QStringLiteral("Tintwise Color Picker Color (*.tcpc)");
+    const QString kPattern = QStringLiteral("*.tcpc");
+} // namespace
+
+ColorFiles::ColorFiles(WorkingColors& colors, PaletteGrid& grid, CurrentFile& currentFile, Menu menu,
+    Services services, QWidget& window)
+    : QObject(&window)
+    , m_colors(colors)
+    , m_grid(grid)
+    , m_currentFile(currentFile)
+    , m_services(services)
+    , m_window(window)
+    , m_random(core::SystemUnitRandom())
+{
+    setObjectName(QStringLiteral("colorFiles"));
+    EnableCommand(menu.mnuOpen1, this, [this] { openColor(ColorSlot::One); });
+    EnableCommand(menu.mnuOpen2, this, [this] { openColor(ColorSlot::Two); });
+    EnableCommand(menu.mnuSave1, this, [this] { saveColor(ColorSlot::One); });
+    EnableCommand(menu.mnuSave2, this, [this] { saveColor(ColorSlot::Two); });
+}
+
+void ColorFiles::openColor(ColorSlot slot)
+{
+    const QString title = slot == ColorSlot::One ? tr("Open Color as Color #1") : tr("Open Color as Color #2");
+    const QString path = m_services.fileDialogs.getOpenFileName(&m_window, title, kFilter, kPattern);
+    if (path.isEmpty())
+        return;
+    const std::optional<std::string> plain = ReadEncodedFile(path);
+    const std::optional<core::ColorText> color = plain ? core::ParseColorText(*plain) : std::nullopt;
+    if (!color) {
+        Tell(m_services.prompter, &m_window, 
+            { "This is not a valid Color file and it cannot be read", core::MessageIcon::Exclamation });
+        return;
+    }
+    m_colors.take(slot, color->value);
+    m_currentFile.setName(QFileInfo(path).fileName());
+}
+
+void ColorFiles::saveColor(ColorSlot slot)
+{
+    const QString current = m_currentFile.name();
+    const QString defaultName = current.toLower().endsWith(QStringLiteral(".tcpc")) ? current : QString();
+    const QString title = slot == ColorSlot::One ? tr("Save Color #1") : tr("Save Color #2");
+    const QString path
+        = m_services.fileDialogs.getSaveFileName(&m_window, title, kFilter, kPattern, defaultName);
+    if (path.isEmpty())
+        return;
+    const core::ColorText text { HistoryNumberOf(slot), m_colors.color(slot) };
+    const SaveResult result = WriteEncodedFile(path, core::BuildColorText(text), m_random);
+    if (!result.ok()) {
+        Tell(m_services.prompter, &m_window, SaveFailedMessage(path, result));
+        return;
+    }
+    m_currentFile.setName(QFileInfo(path).fileName());
+}
+
+bool ColorFiles::openCommandLineFile(const QString& path)
+{
+    // A relative path names a file in the folder the program was started from.
+    const QFileInfo file(path);
+    const std::optional<std::string> plain = ReadEncodedFile(file.absoluteFilePath());
+    const std::optional<core::ColorText> color = plain ? core::ParseColorText(*plain) : std::nullopt;
+    const std::optional<core::Palette> palette = plain && !color ? core::ParsePaletteText(*plain) : std::nullopt;
+    if (!color && !palette) {
+        Tell(m_services.prompter, &m_window, { "Cannot read file due to possible data corruption.", core::MessageIcon::Critical });
+        return false;
+    }
+    if (color)
+        m_colors.take(color->digit == 1 ? ColorSlot::One : ColorSlot::Two, color->value, WithoutRecord());
+    else
+        m_grid.setPalette(*palette);
+    m_currentFile.setName(file.fileName());
+    return true;
+}
+
+bool ColorFiles::openHandedOverFile(const QString& path)
+{
+    // The path handed over, not "Cmd": a settings file that could not be written may still hold an older
+    // start's, and opening that one would replace the palette unasked.
+    if (path.size() < 3)
+        return true;
+    return openCommandLineFile(path);
+}
+
+} // namespace tw

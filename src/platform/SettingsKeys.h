@@ -1,0 +1,25 @@
+#pragma once
+#include <QLatin1String>
+
+// The sections and keys of the settings table, in one place. Key names compare without regard to case in
+// the store; these are the spellings the program writes.
+namespace tw::keys {
+
+inline constexpr QLatin1String kMain("Main");
+inline constexpr QLatin1String kHistory("History");
+inline constexpr QLatin1String kHtml("HTML");
+
+// Section "Main".
+inline constexpr QLatin1String kCmd("Cmd");
+inline constexpr QLatin1String kCap("Cap");
+inline constexpr QLatin1String kCodesTip("blnCodesTip");
+inline constexpr QLatin1String kExpand("check1");
+inline constexpr QLatin1String kNotify("notify");
+inline constexpr QLatin1String kHighlight("high");
+inline constexpr QLatin1String kZoom("newzoom");
+inline constexpr QLatin1String kGrid("grid");
+inline constexpr QLatin1String kCross("cross");
+inline constexpr QLatin1String kSel("sel");
+inline constexpr QLatin1String kSwapped("tmpmp");
+
+} // namespace tw::keys

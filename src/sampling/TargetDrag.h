@@ -1,0 +1,71 @@
+#pragma once
+#include "sampling/TargetCursor.h"
+
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+
+#include <optional>
+
+namespace tw::platform {
+class Prompter;
+class Screen;
+} // namespace tw::platform
+
+namespace tw {
+
+class TargetPicture;
+
+// The drag of a target over the screen, for the main window's target and the mini picker's alike. A press
+// takes a snapshot of the screen (a screen that cannot be read starts no drag and says so) and, for the left
+// or right button, makes the pointer a target; moves with a button held follow the pointer over the
+// snapshot; the release ends the drag. A second button pressed during a drag only marks its release to be
+// ignored. A move that arrives with every button up ends the drag as its release would have (another program
+// took the mouse away), so the pointer never stays a target.
+class TargetDrag : public QObject {
+    Q_OBJECT
+public:
+    TargetDrag(TargetPicture& target, platform::Screen& screen, platform::Prompter& prompter, QWidget& window);
+    ~TargetDrag() override;
+
+    void press(Qt::MouseButton button);
+    // devicePixel: the pointer in screen pixels; read only while a drag holds a button.
+    void move(Qt::MouseButtons buttons, QPoint devicePixel);
+    void release(Qt::MouseButton button);
+
+    bool dragging() const { return m_dragging; }
+    bool ignoreUp() const { return m_ignoreUp; }
+    // The button whose press started the drag.
+    Qt::MouseButton button() const { return m_button; }
+    // The snapshot of the last press, in screen (device) pixels; nothing before the first press or after
+    // forgetSnapshot.
+    const std::optional<QImage>& snapshot() const { return m_snapshot; }
+    void forgetSnapshot() { m_snapshot.reset(); }
+    QSize screenSize() const { return m_snapshot ? m_snapshot->size() : m_screenSize; }
+    // The sampled point, in snapshot pixels. The first press samples the top-left pixel.
+    QPoint point() const { return m_point; }
+    void setPoint(QPoint point) { m_point = point; }
+
+Q_SIGNALS:
+    // A press took its snapshot (a second button's press starts nothing).
+    void started(Qt::MouseButton button);
+    // The point followed the pointer.
+    void moved(Qt::MouseButtons buttons, QPoint point);
+    void ended(Qt::MouseButton button);
+
+private:
+    TargetPicture& m_target;
+    platform::Screen& m_screen;
+    platform::Prompter& m_prompter;
+    QWidget& m_window;
+    std::optional<QImage> m_snapshot;
+    QSize m_screenSize;
+    QPoint m_point;
+    std::optional<OverrideCursor> m_pointer;
+    Qt::MouseButton m_button = Qt::NoButton;
+    bool m_dragging = false;
+    bool m_ignoreUp = false;
+};
+
+} // namespace tw
