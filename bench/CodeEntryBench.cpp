@@ -45,12 +45,12 @@ void BM_ConfirmHtmlEntry(benchmark::State& state)
     tw::MainWindow window(fakes.services());
     window.continueFormLoad();
     window.show();
-    QLineEdit* field = window.codeFrame(tw::ColorSlot::One)->field(tw::CodeField::Html);
+    QLineEdit* field = window.findChild<tw::CodeFrame*>(QStringLiteral("Frame1"))->field(tw::CodeField::Html);
     int value = 0;
     for (auto _ : state) {
         value = (value + 40503) & 0xFFFFFF;
         field->setText(QStringLiteral("#%1").arg(value, 6, 16, QLatin1Char('0')).toUpper());
-        window.codeEntry->confirm(tw::ColorSlot::One, tw::CodeField::Html);
+        window.findChild<tw::CodeEntry*>()->confirm(tw::ColorSlot::One, tw::CodeField::Html);
     }
 }
 BENCHMARK(BM_ConfirmHtmlEntry);
@@ -68,7 +68,7 @@ void BM_SpinStepHue(benchmark::State& state)
         if (hue == 239 || (hue == 0 && delta < 0))
             delta = -delta;
         hue += delta;
-        window.sliders->step(tw::ColorSlot::One, tw::CodeField::Hue, delta);
+        window.findChild<tw::Sliders*>()->step(tw::ColorSlot::One, tw::CodeField::Hue, delta);
     }
 }
 BENCHMARK(BM_SpinStepHue);

@@ -1,6 +1,8 @@
-// The main window's full refresh of one colour (GetRGBValue + GetHEXValue) with its widgets, offscreen.
+// A new working colour through the model, with every view of it refreshed (swatch, six notations, slides),
+// offscreen.
 #include "bench/QtBenchmarkMain.h"
 #include "mainwindow/MainWindow.h"
+#include "model/WorkingColors.h"
 #include "tests/fakes/FakeServices.h"
 
 #include <benchmark/benchmark.h>
@@ -16,9 +18,7 @@ void BM_RefreshColor1(benchmark::State& state)
     tw::core::ColorValue value = 0;
     for (auto _ : state) {
         value = (value + 40503) & 0xFFFFFF;
-        window.setSwatchColor(tw::ColorSlot::One, value);
-        window.GetRGBValue();
-        window.GetHEXValue();
+        window.colors().take(tw::ColorSlot::One, value, tw::WithoutRecord());
     }
 }
 BENCHMARK(BM_RefreshColor1);
@@ -29,12 +29,10 @@ void BM_RefreshColor2(benchmark::State& state)
     tw::MainWindow window(fakes.services());
     window.continueFormLoad();
     window.show();
-    window.setCurrentColor(tw::ColorSlot::Two);
     tw::core::ColorValue value = 0;
     for (auto _ : state) {
         value = (value + 40503) & 0xFFFFFF;
-        window.setSwatchColor(tw::ColorSlot::Two, value);
-        window.GetRGBValue2();
+        window.colors().take(tw::ColorSlot::Two, value, tw::WithoutRecord());
     }
 }
 BENCHMARK(BM_RefreshColor2);

@@ -30,7 +30,7 @@ void BM_LiveDragStep(benchmark::State& state)
     tw::MainWindow window(fakes.services());
     window.continueFormLoad();
     window.show();
-    tw::ScreenSampler& sampler = *window.sampler;
+    tw::ScreenSampler& sampler = *window.findChild<tw::ScreenSampler*>();
     QComboBox* zoom = sampler.fraZoom->cboZoom;
     zoom->setCurrentIndex(zoom->findText(QString::number(state.range(0))));
     sampler.Picture1_MouseDown(Qt::LeftButton);
@@ -61,7 +61,7 @@ void BM_PressOnTarget(benchmark::State& state)
         { fakes.prompter, fakes.systemColors, fakes.settings, fakes.clipboard, screen, fakes.fileDialogs });
     window.continueFormLoad();
     window.show();
-    tw::ScreenSampler& sampler = *window.sampler;
+    tw::ScreenSampler& sampler = *window.findChild<tw::ScreenSampler*>();
     for (auto _ : state) {
         sampler.Picture1_MouseDown(Qt::LeftButton);
         state.PauseTiming();

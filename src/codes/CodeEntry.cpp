@@ -71,11 +71,6 @@ CodeEntry::CodeEntry(WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2
     }
 }
 
-CodeEntry::~CodeEntry()
-{
-    for (auto it = m_places.cbegin(); it != m_places.cend(); ++it)
-        it.key()->removeEventFilter(this);
-}
 
 bool CodeEntry::notifyCorrections() const
 {
@@ -198,6 +193,10 @@ void CodeEntry::checkRgb(ColorSlot slot, CodeField field)
     if (!check.value) {
         tell(check.messages);
         restore(slot);
+        // The entry ends as an accepted one does: its colour is current and recorded as it now is (a repeat
+        // of the newest entry is not stored again).
+        m_colors.setCurrent(slot);
+        m_colors.record(slot);
         return;
     }
     // The field sets its own channel; the other two are the colour's.
@@ -215,6 +214,7 @@ void CodeEntry::checkHsl(ColorSlot slot, CodeField field)
     if (!check.value) {
         tell(check.messages);
         restore(slot);
+        m_colors.record(slot);
         return;
     }
     // The other two parts are the ones the fields show; the fields keep what was entered rather than what the

@@ -35,7 +35,6 @@ public:
     };
     CodeEntry(WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2, Menu menu, platform::Prompter& prompter,
         platform::SystemColors& systemColors, QWidget& window);
-    ~CodeEntry() override;
 
     // Checks the field's text and, when it is good, makes it the colour; a refused entry is put back after its
     // message. A field whose text is still the colour's own is left alone.

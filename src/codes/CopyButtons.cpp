@@ -6,6 +6,7 @@
 #include "widgets/Swatch.h"
 
 #include <QImage>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
 
@@ -53,9 +54,11 @@ void CopyButtons::copySwatch(ColorSlot slot)
 
 QString CopyButtons::rowText(ColorSlot slot, CodeRow row) const
 {
+    // Exactly what the fields show, an entry being typed included.
+    const CodeFrame* frame = slot == ColorSlot::One ? m_controls.frame1 : m_controls.frame2;
     QStringList texts;
     for (const CodeField field : CodeFrame::fieldsOfRow(row))
-        texts << QString::fromStdString(NotationOf(m_colors.notations(slot), field));
+        texts << frame->field(field)->text();
     return texts.join(QStringLiteral(", "));
 }
 

@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 namespace tw {
 
@@ -56,6 +57,17 @@ namespace {
         slide->setFocusPolicy(Qt::StrongFocus);
         slide->setTracking(true);
         return slide;
+    }
+
+    // The whole number a field shows, halves rounded to even; nothing for a text that is none. A spin button
+    // steps what its field shows, an entry not yet confirmed included. Kept in a small range, so that a typed
+    // 1e300 cannot overflow the arithmetic after it.
+    std::optional<int> FieldInteger(const QLineEdit* edit)
+    {
+        const auto number = core::ParseFieldNumber(edit->text().toStdString());
+        if (!number)
+            return std::nullopt;
+        return core::RoundHalfEven(std::clamp(*number, -100000.0, 100000.0));
     }
 
     QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
@@ -104,13 +116,6 @@ Sliders::Sliders(WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2, pl
     connect(&colors, &WorkingColors::currentChanged, this, &Sliders::showCurrent);
 }
 
-Sliders::~Sliders()
-{
-    for (auto it = m_spins.cbegin(); it != m_spins.cend(); ++it)
-        it.key()->removeEventFilter(this);
-    for (QScrollBar* slide : m_slides)
-        slide->removeEventFilter(this);
-}
 
 void Sliders::buildFrame(QWidget& window)
 {
@@ -137,7 +142,9 @@ void Sliders::buildFrame(QWidget& window)
     }
     m_frame->hide();
 
-    connect(m_combo, &QComboBox::activated, this, [this](int index) { m_colors.setCurrent(SlotOfListIndex(index)); });
+    // showCurrent writes the selector with its signals blocked: what arrives here is a choice of the user.
+    connect(m_combo, &QComboBox::currentIndexChanged, this,
+        [this](int index) { m_colors.setCurrent(SlotOfListIndex(index)); });
     connect(m_expand, &QCheckBox::toggled, this, [this](bool expanded) {
         m_frame->setVisible(expanded);
         Q_EMIT expandedChanged(expanded);
@@ -225,7 +232,8 @@ void Sliders::stepRgb(ColorSlot slot, CodeField field, int delta)
 {
     core::Rgb rgb = core::SplitColor(m_colors.color(slot));
     int& channel = field == CodeField::Red ? rgb.red : field == CodeField::Green ? rgb.green : rgb.blue;
-    const core::RgbFieldCheck check = core::CheckRgbField(std::to_string(channel + delta));
+    const int shown = FieldInteger(frame(slot).field(field)).value_or(channel);
+    const core::RgbFieldCheck check = core::CheckRgbField(std::to_string(shown + delta));
     if (!check.value) {
         // Past 0 or 255: the colour stays and the message follows once the click is through.
         m_colors.setCurrent(slot);
@@ -241,10 +249,16 @@ void Sliders::stepRgb(ColorSlot slot, CodeField field, int delta)
 void Sliders::stepHsl(ColorSlot slot, CodeField field, int delta)
 {
     const int maximum = field == CodeField::Hue ? 239 : 240;
+    // The three parts the fields show; a field that holds no number keeps the colour's own part.
     core::Hsl hsl = m_colors.hsl(slot);
+    for (const CodeField each : { CodeField::Hue, CodeField::Sat, CodeField::Lum }) {
+        if (const auto shown = FieldInteger(frame(slot).field(each)))
+            PartOf(hsl, each) = static_cast<std::int16_t>(std::clamp(*shown, -1000, 1000));
+    }
     std::int16_t& part = PartOf(hsl, field);
-    // A part outside its range (a Hue of 240, which the conversion can give) does not step.
-    if (part < 0 || part > maximum)
+    // A field that holds no number, or one outside its range (a Hue of 240, which the conversion can give),
+    // does not step.
+    if (!FieldInteger(frame(slot).field(field)) || part < 0 || part > maximum)
         return;
     const core::Rgb rgb = core::SplitColor(m_colors.color(slot));
     const std::string refusal
@@ -255,8 +269,9 @@ void Sliders::stepHsl(ColorSlot slot, CodeField field, int delta)
     }
     const int stepped = part + delta;
     if (stepped < 0 || stepped > maximum) {
-        // The end of the range: the colour stays.
+        // The end of the range: the field shows its limit and the colour stays.
         m_colors.setCurrent(slot);
+        frame(slot).field(field)->setText(QString::number(std::clamp(stepped, 0, maximum)));
         return;
     }
     part = static_cast<std::int16_t>(stepped);

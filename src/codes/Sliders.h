@@ -34,7 +34,6 @@ class Sliders : public QObject {
 public:
     Sliders(WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2, platform::Prompter& prompter,
         QWidget& window);
-    ~Sliders() override;
 
     // Frame3 and Check1, for the window to place.
     QGroupBox* slidesFrame() const { return m_frame; }

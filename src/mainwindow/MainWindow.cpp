@@ -149,8 +149,13 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
-    // The features and widgets refer to the model and the other parts: they go before them.
-    qDeleteAll(findChildren<QObject*>(QString(), Qt::FindDirectChildrenOnly));
+    // The features and widgets refer to the model and the other parts: they go before them, so that no event
+    // of a widget being torn down (a field losing the focus) reaches a feature whose model is gone.
+    const QObject* features[] = { d->codeEntry, d->sliders, d->copyButtons, d->colorCommands, d->history, d->sampler,
+        d->paletteFiles, d->colorFiles, d->currentFile };
+    for (const QObject* feature : features)
+        delete feature;
+    delete takeCentralWidget();
 }
 
 void MainWindow::buildUi()

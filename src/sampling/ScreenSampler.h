@@ -77,6 +77,10 @@ public:
     // The open mini picker, or nothing.
     MiniPicker* miniPicker() const;
 
+    TargetPicture* Picture1 = nullptr;
+    ZoomFrame* fraZoom = nullptr;
+    QPushButton* cmdMini = nullptr;
+
     bool blnDragging() const;
     bool blnIgnoreUp() const;
     bool blnTargetColor2() const { return m_targetColor2; }
@@ -99,10 +103,7 @@ private:
     WorkingColors& m_colors;
     Services m_services;
     QWidget& m_window;
-    TargetPicture* Picture1 = nullptr;
     TargetDrag* m_drag = nullptr;
-    ZoomFrame* fraZoom = nullptr;
-    QPushButton* cmdMini = nullptr;
     QPointer<MiniPicker> m_mini;
     // The drag sets Color #2 (else Color #1).
     bool m_targetColor2 = false;

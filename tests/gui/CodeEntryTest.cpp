@@ -194,7 +194,7 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), shown);
         QCOMPARE(history.count(), recorded);
         if (recorded > 0)
-            QCOMPARE(history.first().first().toInt(), second ? 2 : 1);
+            QCOMPARE(HistoryNumberOf(history.first().first().value<ColorSlot>()), second ? 2 : 1);
         // The other colour and its fields are untouched, whatever the entry did.
         QCOMPARE(Look(f.window).color(other), otherColor);
         for (int i = 0; i < kCodeFieldCount; ++i)

@@ -92,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(Look(other.window).color(ColorSlot::Two), core::kWhite);
         QCOMPARE(Look(other.window).Combo1()->currentIndex(), 0);
         QCOMPARE(history.size(), 1);
-        QCOMPARE(history[0][0].toInt(), 1);
+        QCOMPARE(HistoryNumberOf(history[0][0].value<ColorSlot>()), 1);
         QCOMPARE(other->windowTitle(), QStringLiteral("Tintwise Color Picker - orange.tcpc"));
         QCOMPARE(Look(other.window).fraPal()->palette(), core::DefaultPalette());
 
@@ -102,7 +102,7 @@ private Q_SLOTS:
         QCOMPARE(Look(other.window).color(ColorSlot::Two), kOrange);
         QCOMPARE(other.text(ColorSlot::Two, CodeField::Vb), QStringLiteral("&H80FF&"));
         QCOMPARE(history.size(), 2);
-        QCOMPARE(history[1][0].toInt(), 2);
+        QCOMPARE(HistoryNumberOf(history[1][0].value<ColorSlot>()), 2);
         QVERIFY(other.fakes.prompter.prompts.isEmpty());
     }
 

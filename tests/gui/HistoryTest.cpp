@@ -64,7 +64,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         // Both colours were set to black while starting.
         QCOMPARE(Stored(f.fakes.settings), Texts({}));
-        f->setStartupFlag(true);
+        f.colors().setStartingUp(true);
         Pick(f, kRed);
         QCOMPARE(Stored(f.fakes.settings), Texts({}));
     }
@@ -99,7 +99,7 @@ private Q_SLOTS:
         for (int i = 1; i <= 10; ++i)
             Pick(f, i);
         const int writes = f.fakes.settings.writeCount();
-        Look(f.window).setSwatchColor(ColorSlot::One, kOlive);
+        f.colors().take(ColorSlot::One, kOlive, WithoutRecord());
         f->History(1);
         QCOMPARE(f.fakes.settings.writeCount(), writes + 1);
         QCOMPARE(Stored(f.fakes.settings).first(), QString::number(kOlive));
@@ -115,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(ColorHistory(f.fakes.settings).entries()[3], std::nullopt);
     }
 
-    void aFailedWriteChangesNothingAndSaysNothing()
+    void aFailedWriteChangesNothingAndIsToldOnce()
     {
         MainWindowFixture f;
         Pick(f, kRed);
@@ -123,7 +123,13 @@ private Q_SLOTS:
         Pick(f, kBlue);
         QCOMPARE(Look(f.window).color(ColorSlot::One), kBlue);
         QCOMPARE(Stored(f.fakes.settings), Texts({ "255" }));
-        QVERIFY(f.fakes.prompter.prompts.isEmpty());
+        // The user learns once which file could not be written and why; the program goes on working.
+        QCOMPARE(f.fakes.prompter.prompts.size(), 1);
+        QVERIFY(f.fakes.prompter.prompts[0].text.contains(f.fakes.settings.lastError()));
+        QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Exclamation);
+        Pick(f, kOlive);
+        QCOMPARE(f.fakes.prompter.prompts.size(), 1);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kOlive);
     }
 
     void theWindowShowsTheEntriesAndEmptyBoxes()

@@ -111,42 +111,41 @@ private Q_SLOTS:
         Look(f.window).setCurrentColor(ColorSlot::One); // the selection refreshes Color #1
         QCOMPARE(Look(f.window).hsbRed()->value(), 30);
         QCOMPARE(Look(f.window).hsbBlue()->value(), 10);
-        QCOMPARE(f->lblRed->palette().color(QPalette::WindowText), QColor(30, 0, 0));
+        QCOMPARE(f.find<QLabel>("lblRed")->palette().color(QPalette::WindowText), QColor(30, 0, 0));
     }
 
     void getHexValueWritesOnlyTheCurrentColoursFields()
     {
         MainWindowFixture f;
-        Look(f.window).setSwatchColor(ColorSlot::Two, 0x00FF0000); // blue, not yet refreshed
-        Look(f.window).setCurrentColor(ColorSlot::One);
-        f->GetHEXValue();
-        QCOMPARE(f.text(ColorSlot::Two, CodeField::Vb), QStringLiteral("&H0&"));
-        Look(f.window).Combo1()->blockSignals(true);
-        Look(f.window).Combo1()->setCurrentIndex(1);
-        Look(f.window).Combo1()->blockSignals(false);
+        f->setColor(QString::number(0x00FF0000), true); // blue, current
+        // Texts that are not the colours' own, as an entry not yet confirmed leaves them.
+        f.field(ColorSlot::One, CodeField::Vb)->setText(QStringLiteral("typed"));
+        f.field(ColorSlot::Two, CodeField::Vb)->setText(QStringLiteral("typed"));
+        f.field(ColorSlot::Two, CodeField::Cpp)->setText(QStringLiteral("typed"));
         f->GetHEXValue();
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Vb), QStringLiteral("&HFF0000&"));
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Delphi), QStringLiteral("$00FF0000"));
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Cpp), QStringLiteral("0xFF0000"));
-        QCOMPARE(f.text(ColorSlot::One, CodeField::Vb), QStringLiteral("&H0&"));
+        QCOMPARE(f.text(ColorSlot::One, CodeField::Vb), QStringLiteral("typed"));
     }
 
-    void refreshKeepsTheHslFieldsWhileHeld()
+    void aColourChosenByHslKeepsItsTriple()
     {
         MainWindowFixture f;
-        Look(f.window).codeFrame(ColorSlot::One)->field(CodeField::Hue)->setText(QStringLiteral("17"));
-        Look(f.window).setHslHold(true);
-        f->setColor(QStringLiteral("255"), false);
-        Look(f.window).setHslHold(false);
+        // A colour chosen by HSL shows the triple it was chosen by, not the one its rounded RGB gives back.
+        f.colors().take(ColorSlot::One, 255, ShowingHsl({ 17, 240, 120 }));
         QCOMPARE(f.text(ColorSlot::One, CodeField::Hue), QStringLiteral("17"));
         QCOMPARE(f.text(ColorSlot::One, CodeField::Red), QStringLiteral("255"));
+        // The next colour shows its own again.
+        f.colors().take(ColorSlot::One, 255);
+        QCOMPARE(f.text(ColorSlot::One, CodeField::Hue), QStringLiteral("0"));
     }
 
     void invertTurnsTheColourAndRefreshesIt()
     {
         MainWindowFixture f;
         f->setColor(QString::number(0x00FF8000), true); // 0, 128, 255
-        QTest::mouseClick(f->cmdInvert2, Qt::LeftButton);
+        QTest::mouseClick(f.find<QPushButton>("cmdInvert2"), Qt::LeftButton);
         QCOMPARE(Look(f.window).color(ColorSlot::Two), 0x00007FFF); // 255, 127, 0
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Html), QStringLiteral("#FF7F00"));
         QCOMPARE(Look(f.window).color(ColorSlot::One), 0);
@@ -173,7 +172,7 @@ private Q_SLOTS:
         f->setColor(QString::number(0x00E61A19), false); // 25, 26, 230
         const QStringList before = AllTexts(f, ColorSlot::One);
         f.fakes.prompter.answers = { platform::PromptAnswer::No };
-        f->Command17->click();
+        f.find<QPushButton>("Command17")->click();
         QCOMPARE(f.fakes.prompter.texts(), QStringList { "Are you sure you want to make Color #1 web-safe?" });
         QCOMPARE(f.fakes.prompter.prompts[0].buttons, platform::PromptButtons::YesNo);
         QCOMPARE(Look(f.window).color(ColorSlot::One), 0x00E61A19);
@@ -185,7 +184,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         f->setColor(QString::number(0x00E61A19), true);
         f.fakes.prompter.answers = { platform::PromptAnswer::Yes };
-        f->Command18->click();
+        f.find<QPushButton>("Command18")->click();
         QCOMPARE(f.fakes.prompter.texts(), QStringList { "Are you sure you want to make Color #2 web-safe?" });
         QCOMPARE(Look(f.window).color(ColorSlot::Two), 0x00FF3300); // 0, 51, 255
         QCOMPARE(f.text(ColorSlot::Two, CodeField::Html), QStringLiteral("#0033FF"));

@@ -24,7 +24,7 @@ namespace {
 struct Mini {
     MainWindowFixture f;
     QImage screen = NumberedScreen(320, 240);
-    QSignalSpy history { &f.window, &WorkingColors::recorded };
+    QSignalSpy history { &f.window.colors(), &WorkingColors::recorded };
     QPointer<MiniPicker> mini;
 
     Mini()
@@ -141,10 +141,10 @@ private Q_SLOTS:
         QCOMPARE(Look(t.f.window).color(target == ColorSlot::One ? ColorSlot::Two : ColorSlot::One), 0);
         QCOMPARE(Look(t.f.window).Combo1()->currentIndex(), ListIndexOf(target));
         QCOMPARE(t.history.size(), 1);
-        QCOMPARE(t.history[0][0].toInt(), HistoryNumberOf(target));
+        QCOMPARE(HistoryNumberOf(t.history[0][0].value<ColorSlot>()), HistoryNumberOf(target));
     }
 
-    void clickInTheViewChangesTheSwatchButNotTheText()
+    void clickInTheViewPicksOneColourForSwatchTextCopyAndDone()
     {
         Mini t;
         t.drag(Qt::RightButton, { 100, 100 });
@@ -153,7 +153,10 @@ private Q_SLOTS:
         QCOMPARE(t.mini->picColor->color(), t.pixel({ 100, 100 }));
         QTest::mouseClick(t.mini->picZoom, Qt::LeftButton, {}, QPoint(60, 50));
         QCOMPARE(t.mini->picColor->color(), t.pixel({ 102, 100 }));
-        QCOMPARE(t.mini->lblRGB->text(), QStringLiteral("100, 100, 0"));
+        // One pick, one colour: the label, and so "C", say what the swatch shows and "Done" hands over.
+        QCOMPARE(t.mini->lblRGB->text(), QStringLiteral("102, 100, 0"));
+        t.mini->cmdCopy->click();
+        QCOMPARE(t.f.fakes.clipboard.lastText, QStringLiteral("102, 100, 0"));
         t.mini->cmdDone->click();
         QVERIFY(t.closed());
         QCOMPARE(Look(t.f.window).color(ColorSlot::Two), t.pixel({ 102, 100 }));
@@ -181,7 +184,7 @@ private Q_SLOTS:
         const int reads = t.f.fakes.screen.cursorReads;
         t.f.fakes.screen.cursor = { 31, 41 };
         Move(t.mini->Picture1, Qt::NoButton);
-        QVERIFY(!t.mini->blnDragging);
+        QVERIFY(!t.mini->blnDragging());
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(t.mini->Picture1->imageShown());
         Move(t.mini->Picture1, Qt::NoButton);
@@ -221,7 +224,7 @@ private Q_SLOTS:
         Press(t.mini->Picture1, Qt::LeftButton);
         QCOMPARE(t.f.fakes.prompter.prompts.size(), 1);
         QCOMPARE(t.f.fakes.prompter.prompts[0].icon, core::MessageIcon::Exclamation);
-        QVERIFY(!t.mini->blnDragging);
+        QVERIFY(!t.mini->blnDragging());
         QVERIFY(!QGuiApplication::overrideCursor());
         Release(t.mini->Picture1, Qt::LeftButton);
         QCOMPARE(t.mini->picColor->color(), core::kEmptyColor);

@@ -32,7 +32,7 @@ struct Sampling {
     ScreenSampler* s = Look(f.window).sampler();
     ZoomFrame* zoom = Look(f.window).sampler()->fraZoom;
     QImage screen = NumberedScreen(kScreenW, kScreenH);
-    QSignalSpy history { &f.window, &WorkingColors::recorded };
+    QSignalSpy history { &f.window.colors(), &WorkingColors::recorded };
 
     Sampling() { f.fakes.screen.image = screen; }
 
@@ -53,7 +53,7 @@ struct Sampling {
     {
         QList<int> which;
         for (const QList<QVariant>& call : history)
-            which << call.at(0).toInt();
+            which << HistoryNumberOf(call.at(0).value<ColorSlot>());
         return which;
     }
     void setZoom(int percent) { zoom->cboZoom->setCurrentIndex(zoom->cboZoom->findText(QString::number(percent))); }
@@ -124,7 +124,7 @@ private Q_SLOTS:
         const core::ColorValue otherBefore = Look(t.f.window).color(other);
 
         Press(t.target(), pressed);
-        QVERIFY(t.s->blnDragging);
+        QVERIFY(t.s->blnDragging());
         QVERIFY(PointerOverridden());
         QVERIFY(!t.s->Picture1->imageShown());
         QVERIFY(t.zoom->hsbZoomX->isEnabled());
@@ -145,7 +145,7 @@ private Q_SLOTS:
         QVERIFY(t.recorded().isEmpty());
 
         Release(t.target(), pressed);
-        QVERIFY(!t.s->blnDragging);
+        QVERIFY(!t.s->blnDragging());
         QVERIFY(!PointerOverridden());
         QVERIFY(t.s->Picture1->imageShown());
         QCOMPARE(t.recorded(), QList<int> { HistoryNumberOf(slot) });
@@ -154,7 +154,7 @@ private Q_SLOTS:
         QCOMPARE(Look(t.f.window).Combo1()->currentIndex(), ListIndexOf(slot));
         QCOMPARE(t.f.fakes.screen.grabs, 1);
         // The snapshot stays for the view until the next press.
-        QVERIFY(t.s->picDesk.has_value());
+        QVERIFY(t.s->picDesk().has_value());
     }
 
     void secondButtonDuringADrag()
@@ -162,14 +162,14 @@ private Q_SLOTS:
         Sampling t;
         Press(t.target(), Qt::LeftButton);
         Press(t.target(), Qt::RightButton, Qt::LeftButton);
-        QVERIFY(t.s->blnIgnoreUp);
+        QVERIFY(t.s->blnIgnoreUp());
         // Both held: Color #1.
         t.moveTo({ 10, 20 }, Qt::LeftButton | Qt::RightButton);
         QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 10, 20 }));
         // The first release is ignored; the drag goes on.
         Release(t.target(), Qt::LeftButton, Qt::RightButton);
-        QVERIFY(t.s->blnDragging);
-        QVERIFY(!t.s->blnIgnoreUp);
+        QVERIFY(t.s->blnDragging());
+        QVERIFY(!t.s->blnIgnoreUp());
         QVERIFY(PointerOverridden());
         // The first move after it still serves Color #1, then the right button takes over.
         t.moveTo({ 11, 21 }, Qt::RightButton);
@@ -179,7 +179,7 @@ private Q_SLOTS:
         QCOMPARE(Look(t.f.window).color(ColorSlot::Two), t.pixel({ 12, 22 }));
         QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 11, 21 }));
         Release(t.target(), Qt::RightButton);
-        QVERIFY(!t.s->blnDragging);
+        QVERIFY(!t.s->blnDragging());
         QVERIFY(!PointerOverridden());
         QCOMPARE(t.recorded(), QList<int> { 2 });
         QCOMPARE(t.f.text(ColorSlot::Two, CodeField::Html), QStringLiteral("#0C1600"));
@@ -192,7 +192,7 @@ private Q_SLOTS:
         Press(t.target(), Qt::MiddleButton, Qt::LeftButton);
         Release(t.target(), Qt::LeftButton, Qt::MiddleButton); // ignored
         Release(t.target(), Qt::MiddleButton);
-        QVERIFY(!t.s->blnDragging);
+        QVERIFY(!t.s->blnDragging());
         QVERIFY(!PointerOverridden());
         QVERIFY(t.s->Picture1->imageShown());
         QVERIFY(t.recorded().isEmpty());
@@ -204,7 +204,7 @@ private Q_SLOTS:
         Press(t.target(), Qt::LeftButton);
         t.moveTo({ 30, 40 }, Qt::LeftButton);
         t.moveTo({ 31, 41 }, Qt::NoButton);
-        QVERIFY(!t.s->blnDragging);
+        QVERIFY(!t.s->blnDragging());
         QVERIFY(!PointerOverridden());
         QCOMPARE(t.recorded(), QList<int> { 1 });
         QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 30, 40 }));
@@ -245,7 +245,7 @@ private Q_SLOTS:
         Wheel(t.target(), 120);
         QCOMPARE(t.zoom->cboZoom->currentIndex(), zoom);
         Release(t.target(), Qt::MiddleButton);
-        QVERIFY(!t.s->blnDragging);
+        QVERIFY(!t.s->blnDragging());
         QVERIFY(t.recorded().isEmpty());
         QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 40, 50 }));
         QCOMPARE(Look(t.f.window).color(ColorSlot::Two), 0x00AABBCC);
@@ -286,7 +286,7 @@ private Q_SLOTS:
         QCOMPARE(t.f.fakes.prompter.prompts.size(), 1);
         QVERIFY(t.f.fakes.prompter.prompts[0].text.startsWith(QStringLiteral("The screen could not be read")));
         QCOMPARE(t.f.fakes.prompter.prompts[0].icon, core::MessageIcon::Exclamation);
-        QVERIFY(!t.s->blnDragging);
+        QVERIFY(!t.s->blnDragging());
         QVERIFY(!PointerOverridden());
         t.moveTo({ 3, 3 }, Qt::LeftButton);
         Release(t.target(), Qt::LeftButton);
@@ -420,7 +420,7 @@ private Q_SLOTS:
         t.zoom->chkGrid->setChecked(true);
         t.drag(Qt::LeftButton, { 100, 50 });
         t.zoom->cmdClear->click();
-        QVERIFY(!t.s->picDesk.has_value());
+        QVERIFY(!t.s->picDesk().has_value());
         QVERIFY(!t.zoom->hsbZoomX->isEnabled());
         QVERIFY(!t.zoom->vsbZoomY->isEnabled());
         for (const QPoint click : { QPoint(88, 88), QPoint(82, 82), QPoint(0, 0) }) {
@@ -453,7 +453,7 @@ private Q_SLOTS:
         // During a drag a new zoom level redraws but takes no colour.
         Press(t.target(), Qt::LeftButton);
         t.moveTo({ 9, 9 }, Qt::LeftButton);
-        Look(t.f.window).setSwatchColor(ColorSlot::One, 0x00010203);
+        t.f.colors().take(ColorSlot::One, 0x00010203, WithoutRecord());
         Wheel(t.target(), 120);
         QCOMPARE(Look(t.f.window).color(ColorSlot::One), 0x00010203);
         Release(t.target(), Qt::LeftButton);

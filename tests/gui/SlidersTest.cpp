@@ -73,14 +73,14 @@ private Q_SLOTS:
         QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
         Step(Spin(f, "vsHue"), +1);
         QVERIFY(f.fakes.prompter.prompts.isEmpty());
-        QVERIFY(Look(f.window).sliders()->tmrMsg->isActive());
+        QVERIFY(f.find<QTimer>("tmrMsg")->isActive());
         QTRY_COMPARE(f.fakes.prompter.texts(),
             QStringList { "Hue cannot be altered when color is true black (Red = 0, Green = 0, Blue = 0)" });
         QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Information);
         QCOMPARE(Look(f.window).color(ColorSlot::One), 0);
         QCOMPARE(f.text(ColorSlot::One, CodeField::Hue), QStringLiteral("160"));
-        QVERIFY(!Look(f.window).sliders()->tmrMsg->isActive());
-        QVERIFY(!Look(f.window).sliders()->Timer1->isActive());
+        QVERIFY(!f.find<QTimer>("tmrMsg")->isActive());
+        QVERIFY(!f.find<QTimer>("Timer1")->isActive());
         QCOMPARE(history.count(), 0);
     }
 
@@ -167,10 +167,10 @@ private Q_SLOTS:
             QTest::qWait(30);
         }
         QCOMPARE(f.text(ColorSlot::One, CodeField::Red), QStringLiteral("5"));
-        QVERIFY(Look(f.window).sliders()->Timer1->isActive());
+        QVERIFY(f.find<QTimer>("Timer1")->isActive());
         QTRY_COMPARE_WITH_TIMEOUT(history.count(), 1, 3000);
-        QCOMPARE(history.first().first().toInt(), 1);
-        QVERIFY(!Look(f.window).sliders()->Timer1->isActive());
+        QCOMPARE(HistoryNumberOf(history.first().first().value<ColorSlot>()), 1);
+        QVERIFY(!f.find<QTimer>("Timer1")->isActive());
         QTest::qWait(700);
         QCOMPARE(history.count(), 1);
     }
@@ -191,7 +191,7 @@ private Q_SLOTS:
         QCOMPARE(f.text(ColorSlot::One, CodeField::Green), QStringLiteral("20"));
         // The run is recorded for the colour the slides act on.
         QTRY_COMPARE_WITH_TIMEOUT(history.count(), 1, 3000);
-        QCOMPARE(history.first().first().toInt(), 2);
+        QCOMPARE(HistoryNumberOf(history.first().first().value<ColorSlot>()), 2);
 
         Look(f.window).Combo1()->setCurrentIndex(0);
         QCOMPARE(Look(f.window).hsbGreen()->value(), 20);
@@ -213,7 +213,7 @@ private Q_SLOTS:
         QVERIFY(Look(f.window).color(ColorSlot::Two) != 0);
         Look(f.window).codeFrame(ColorSlot::One)->field(CodeField::Red)->setFocus(Qt::MouseFocusReason);
         QCOMPARE(history.count(), 1);
-        QCOMPARE(history.first().first().toInt(), 2);
+        QCOMPARE(HistoryNumberOf(history.first().first().value<ColorSlot>()), 2);
     }
 
     void aFieldChangedBySpinKeepsItsText()

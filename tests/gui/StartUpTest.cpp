@@ -83,7 +83,6 @@ private Q_SLOTS:
         QCOMPARE(fakes.settings.read(kMain, QStringLiteral("Cmd")), QStringLiteral("/home/u/a.tcpc"));
         QCOMPARE(instance.claims, 1);
         QVERIFY(instance.handedOver.isEmpty());
-        QVERIFY(window.blnStarted);
         QVERIFY(!Look(window).startupFlag());
         QCOMPARE(Look(window).color(ColorSlot::One), 0);
         QCOMPARE(Look(window).color(ColorSlot::Two), 0);
@@ -123,7 +122,7 @@ private Q_SLOTS:
         QVERIFY(WriteEncodedFile(path, core::BuildColorText({ 1, 255 }), core::SystemUnitRandom()).ok());
         MainWindowFixture f;
         f->showMinimized();
-        ReceiveHandOver(f.window, path);
+        f->receiveHandOver(path);
         QCOMPARE(f.fakes.settings.read(kMain, QStringLiteral("Cmd")), path);
         QCOMPARE(f->commandLine(), path);
         QCOMPARE(Look(f.window).color(ColorSlot::One), 255);
@@ -131,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(!f->isMinimized());
         // The later start wrote "Cmd" already: nothing more to write but the caption.
         const int writes = f.fakes.settings.writeCount();
-        ReceiveHandOver(f.window, path);
+        f->receiveHandOver(path);
         QCOMPARE(f.fakes.settings.writeCount(), writes + 1);
     }
 
