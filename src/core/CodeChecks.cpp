@@ -41,20 +41,38 @@ namespace {
         return power + (first < point ? place - 1 : place);
     }
 
-    std::string_view Trim(std::string_view text)
-    {
-        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-            text.remove_prefix(1);
-        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-            text.remove_suffix(1);
-        return text;
-    }
-
 } // namespace
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::size_t CharacterCount(std::string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1
+            : (lead & 0xE0) == 0xC0            ? 2
+            : (lead & 0xF0) == 0xE0            ? 3
+            : (lead & 0xF8) == 0xF0            ? 4
+                                               : 1;
+        std::size_t next = i + 1;
+        while (next < i + length && next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
+            ++next;
+        i = next == i + length ? next : i + 1;
+    }
+    return count;
+}
 
 std::optional<double> ParseFieldNumber(std::string_view text)
 {
-    text = Trim(text);
+    text = TrimBlanks(text);
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
@@ -143,26 +161,6 @@ namespace {
     bool StartsWith(std::string_view text, std::string_view prefix)
     {
         return text.substr(0, prefix.size()) == prefix;
-    }
-
-    // The number of characters in UTF-8 text, so that a full-width digit counts once and not three times. A
-    // byte that starts no well-formed sequence counts as one character of its own.
-    std::size_t CharacterCount(std::string_view text)
-    {
-        std::size_t count = 0;
-        for (std::size_t i = 0; i < text.size(); ++count) {
-            const auto lead = static_cast<unsigned char>(text[i]);
-            const std::size_t length = lead < 0x80 ? 1
-                : (lead & 0xE0) == 0xC0            ? 2
-                : (lead & 0xF0) == 0xE0            ? 3
-                : (lead & 0xF8) == 0xF0            ? 4
-                                                   : 1;
-            std::size_t next = i + 1;
-            while (next < i + length && next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
-                ++next;
-            i = next == i + length ? next : i + 1;
-        }
-        return count;
     }
 
     std::string_view WithoutLeadingZeros(std::string_view digits)

@@ -9,6 +9,12 @@
 
 namespace tw::core {
 
+// The text without the blanks (spaces, tabs, line breaks) around it.
+std::string_view TrimBlanks(std::string_view text);
+// The number of characters in UTF-8 text: a full-width digit counts once, not three times. A byte that starts
+// no well-formed sequence counts as one character of its own.
+std::size_t CharacterCount(std::string_view text);
+
 // Reads a number the way the code fields accept one: blanks around it, an optional sign, digits with at most
 // one decimal point and an optional exponent. Anything else is not a number. A number too small for a double
 // reads as 0 and one too large as the largest double.
