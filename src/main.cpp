@@ -1,5 +1,4 @@
 // Composition root: builds the real services and hands them to the main window.
-#include "codes/Converter.h"
 #include "core/CommandLine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/StartUp.h"
@@ -12,8 +11,8 @@
 #include "platform/qt/QtSystemColors.h"
 
 #include <QApplication>
+#include <QFile>
 
-#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -22,48 +21,33 @@ namespace {
 
 constexpr const char* kProgram = "tintwise-color-picker";
 
-std::vector<std::string> ArgumentsOf(const QStringList& arguments)
-{
-    std::vector<std::string> result;
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        result.push_back(arguments[i].toStdString());
-    return result;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    // Command-line converter: answers on standard output and needs no display.
-    if (const auto status = tw::RunConverterIfAsked(argc, argv, std::cout, std::cerr))
-        return *status;
+    // The whole command line is read before any window system is touched: --help, --version, --convert and
+    // every misuse answer without a display.
+    const tw::core::CommandLine commandLine
+        = tw::core::ParseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (const auto status = tw::core::AnswerWithoutWindow(commandLine, kProgram, PROJECT_VERSION, std::cout, std::cerr))
+        return static_cast<int>(*status);
 
-    // --help and --version, before any window system is touched.
-    const std::vector<std::string> rawArguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    switch (tw::core::EarlyAction(rawArguments)) {
-    case tw::core::CommandLine::Action::Help:
-        std::fputs(tw::core::UsageText(kProgram).c_str(), stdout);
-        return 0;
-    case tw::core::CommandLine::Action::Version:
-        std::fputs(tw::core::VersionText(kProgram, PROJECT_VERSION).c_str(), stdout);
-        return 0;
-    default:
-        break;
-    }
+    // The window system sees the program's name and its own options only, so that it can never take FILE for
+    // one of them. It keeps the count and the strings for as long as it runs.
+    std::vector<std::string> toolkitStrings { argc > 0 ? argv[0] : kProgram };
+    toolkitStrings.insert(
+        toolkitStrings.end(), commandLine.toolkitArguments.begin(), commandLine.toolkitArguments.end());
+    std::vector<char*> toolkitArgv;
+    for (std::string& argument : toolkitStrings)
+        toolkitArgv.push_back(argument.data());
+    toolkitArgv.push_back(nullptr);
+    int toolkitArgc = static_cast<int>(toolkitStrings.size());
 
-    QApplication app(argc, argv);
+    QApplication app(toolkitArgc, toolkitArgv.data());
     QApplication::setApplicationName(QStringLiteral("tintwise-color-picker"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     // The program ends through the main window's shutdown, never because a dialog was the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    // The window system has taken its own options out of the arguments by now.
-    const tw::core::CommandLine commandLine = tw::core::ParseCommandLine(ArgumentsOf(QCoreApplication::arguments()));
-    if (commandLine.action == tw::core::CommandLine::Action::Error) {
-        std::fprintf(
-            stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram, commandLine.error.c_str(), kProgram);
-        return 2;
-    }
 
     tw::platform::QtPrompter prompter;
     tw::platform::QtSystemColors systemColors;
@@ -73,7 +57,7 @@ int main(int argc, char* argv[])
     tw::platform::QtFileDialogs fileDialogs;
 
     // Single instance: a second start hands its command line to the running copy and ends.
-    const QString path = tw::AbsoluteCommandLinePath(QString::fromStdString(commandLine.path));
+    const QString path = tw::AbsoluteCommandLinePath(QFile::decodeName(commandLine.path.c_str()));
     tw::platform::LocalSocketInstance instance;
     switch (tw::ClaimOrHandOver(settings, prompter, instance, path)) {
     case tw::StartDecision::RunHere:

@@ -3,8 +3,10 @@
 #include "core/ColorValue.h"
 #include "core/Notations.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <limits>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -18,23 +20,63 @@ namespace {
         return c >= '0' && c <= '9';
     }
 
-    std::string_view Trim(std::string_view text)
+    // The power of ten of a number's first significant digit: 2 for 123.4, -3 for 0.001 and for 1e-3. The
+    // exponent saturates, so that no text can overflow the sum. A number without a significant digit is zero,
+    // which counts as below every power.
+    long long DecimalOrder(std::string_view mantissa, std::string_view exponent)
     {
-        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-            text.remove_prefix(1);
-        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-            text.remove_suffix(1);
-        return text;
+        const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+        const std::size_t first = mantissa.find_first_of("123456789");
+        if (first == std::string_view::npos)
+            return std::numeric_limits<long long>::min();
+        constexpr long long kLimit = 1'000'000'000'000;
+        long long power = 0;
+        const bool negative = exponent.starts_with('-');
+        for (const char c : exponent)
+            if (IsDigit(c))
+                power = std::min(power * 10 + (c - '0'), kLimit);
+        if (negative)
+            power = -power;
+        const auto place = static_cast<long long>(point) - static_cast<long long>(first);
+        return power + (first < point ? place - 1 : place);
     }
 
 } // namespace
 
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::size_t CharacterCount(std::string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1
+            : (lead & 0xE0) == 0xC0            ? 2
+            : (lead & 0xF0) == 0xE0            ? 3
+            : (lead & 0xF8) == 0xF0            ? 4
+                                               : 1;
+        std::size_t next = i + 1;
+        while (next < i + length && next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
+            ++next;
+        i = next == i + length ? next : i + 1;
+    }
+    return count;
+}
+
 std::optional<double> ParseFieldNumber(std::string_view text)
 {
-    text = Trim(text);
+    text = TrimBlanks(text);
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
+    const std::size_t mantissaStart = i;
     std::size_t digits = 0;
     while (i < text.size() && IsDigit(text[i])) {
         ++i;
@@ -49,6 +91,8 @@ std::optional<double> ParseFieldNumber(std::string_view text)
     }
     if (digits == 0)
         return std::nullopt;
+    const std::string_view mantissa = text.substr(mantissaStart, i - mantissaStart);
+    std::string_view exponent;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
         if (j < text.size() && (text[j] == '+' || text[j] == '-'))
@@ -58,6 +102,7 @@ std::optional<double> ParseFieldNumber(std::string_view text)
             ++j;
         if (j == exponentStart)
             return std::nullopt;
+        exponent = text.substr(i + 1, j - i - 1);
         i = j;
     }
     if (i != text.size())
@@ -70,10 +115,10 @@ std::optional<double> ParseFieldNumber(std::string_view text)
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (end != text.data() + text.size())
         return std::nullopt;
-    if (error == std::errc::result_out_of_range) { // 1e400 and 1e-400 are still numbers, huge or tiny
-        const bool tiny = text.find("e-") != std::string_view::npos || text.find("E-") != std::string_view::npos;
-        value = tiny ? 0.0 : 1e308;
-    }
+    // Beyond the range of a double the number is still a number: 1e400 is huge, and 1e-400 and a point
+    // followed by hundreds of zeros and a 1 are tiny.
+    if (error == std::errc::result_out_of_range)
+        value = DecimalOrder(mantissa, exponent) < 0 ? 0.0 : std::numeric_limits<double>::max();
     return negative ? -value : value;
 }
 
@@ -116,16 +161,6 @@ namespace {
     bool StartsWith(std::string_view text, std::string_view prefix)
     {
         return text.substr(0, prefix.size()) == prefix;
-    }
-
-    // Only ASCII letters change case; a byte of a multi-byte character is left alone.
-    char AsciiUpper(char c)
-    {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    char AsciiLower(char c)
-    {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     }
 
     std::string_view WithoutLeadingZeros(std::string_view digits)
@@ -211,13 +246,16 @@ HexCodeCheck CheckHtmlHex(std::string_view text, NotifyCorrections notify)
     else if (tell)
         messages.push_back(Note("Rememeber, HTML hex code must start with \"#\" (number sign).\n\n"
                                 "Number sign has been added by Tintwise Color Picker."));
-    if (digits.size() > 6)
+    // Characters, not bytes: a code typed in full-width digits has the right length and is refused for its
+    // digits below.
+    const std::size_t length = CharacterCount(digits);
+    if (length > 6)
         return Refused(std::move(messages), Note("HTML hex code must be six characters long."));
-    if (digits.size() < 6) {
+    if (length < 6) {
         if (tell)
             messages.push_back(Note("HTML hex code must be six characters long. Tintwise Color Picker will now "
                                     "adjust your HTML Hex length by adding the necessary number of leading zeros."));
-        digits.insert(0, 6 - digits.size(), '0');
+        digits.insert(0, 6 - length, '0');
     }
     if (!IsHexCode(digits))
         return Refused(std::move(messages), Note(digits + " is not a valid HTML hex code."));
@@ -233,8 +271,9 @@ HexCodeCheck CheckVbHex(std::string_view text, NotifyCorrections notify, const S
     const bool tell = notify == NotifyCorrections::On;
     std::vector<Message> messages;
     std::string code(text);
-    if (code.size() >= 2)
-        code[1] = AsciiUpper(code[1]);
+    // Only the prefix changes case: a lower-case digit elsewhere stays and is refused like any other.
+    if (StartsWith(code, "&h"))
+        code[1] = 'H';
     if (!StartsWith(code, "&H")) {
         if (tell)
             messages.push_back(Note("VB Hex color codes must start with \"&H\". \"&H\" has been added."));
@@ -274,10 +313,9 @@ HexCodeCheck CheckVbHex(std::string_view text, NotifyCorrections notify, const S
         return cannotConvert(kTooManyDigits);
     if (StartsWith(digits, "0"))
         digits = std::string(WithoutLeadingZeros(digits));
-    // Zeros only: nothing is left to read as a number, so the entry is refused rather than guessed at.
+    // Zeros only are black, which the program itself writes as &H0&: that code is taken back when typed.
     if (digits.empty())
-        return cannotConvert("No digits are left once the leading zeros are removed. Black can be entered as "
-                             "#000000, $000 or 0x0.");
+        digits = "0";
     code = "&H" + digits + "&";
     if (IsSystemColorConstant(static_cast<ColorValue>(*number))) {
         if (!lookup)
@@ -324,8 +362,9 @@ HexCodeCheck CheckCppHex(std::string_view text, NotifyCorrections notify)
         return {};
     std::vector<Message> messages;
     std::string code(text);
-    if (code.size() >= 2)
-        code[1] = AsciiLower(code[1]);
+    // Only the "X" of the prefix is lowered: "AB12" keeps its upper-case digits and is accepted as 0xAB12.
+    if (StartsWith(code, "0X"))
+        code[1] = 'x';
     if (!StartsWith(code, "0x")) {
         if (notify == NotifyCorrections::On)
             messages.push_back(Note("Rememeber, C++ hex code must start with \"0x\".\n\n"

@@ -9,8 +9,15 @@
 
 namespace tw::core {
 
+// The text without the blanks (spaces, tabs, line breaks) around it.
+std::string_view TrimBlanks(std::string_view text);
+// The number of characters in UTF-8 text: a full-width digit counts once, not three times. A byte that starts
+// no well-formed sequence counts as one character of its own.
+std::size_t CharacterCount(std::string_view text);
+
 // Reads a number the way the code fields accept one: blanks around it, an optional sign, digits with at most
-// one decimal point and an optional exponent. Anything else is not a number.
+// one decimal point and an optional exponent. Anything else is not a number. A number too small for a double
+// reads as 0 and one too large as the largest double.
 std::optional<double> ParseFieldNumber(std::string_view text);
 
 // The outcome of checking one typed RGB field.
@@ -58,17 +65,18 @@ struct HexCodeCheck {
 enum class NotifyCorrections { Off, On };
 
 // "#" and six upper-case hex digits. A missing "#" is added, a short code is padded with leading zeros, a
-// longer one and lower-case digits are refused.
+// longer one and lower-case digits are refused. Lengths count characters of the UTF-8 text, not bytes.
 HexCodeCheck CheckHtmlHex(std::string_view text, NotifyCorrections notify);
 // "&H", hex digits, "&". Missing "&H" and "&" are added. A system colour constant (&H80000000& to
-// &H80000018&) is resolved through lookup; without a lookup (no desktop) it is refused. Digits that leave
-// no number once their leading zeros are gone, or that are no colour, are refused.
+// &H80000018&) is resolved through lookup; without a lookup (no desktop) it is refused. Leading zeros are
+// dropped, so zeros only are black (&H0&, as the program writes it). More than eight significant digits, or a
+// value above &HFFFFFF& that is no system colour constant, are refused.
 HexCodeCheck CheckVbHex(std::string_view text, NotifyCorrections notify, const SystemColorLookup& lookup);
 // "$00" then hex digits in the order blue, green, red. A missing "$" is added; a value above $00FFFFFF is
 // refused.
 HexCodeCheck CheckDelphiHex(std::string_view text, NotifyCorrections notify);
-// "0x" then hex digits in the order blue, green, red. A missing "0x" is added, "0X" is lowered; a value
-// above 0xFFFFFF is refused.
+// "0x" then hex digits in the order blue, green, red. A missing "0x" is added, a leading "0X" is lowered; a
+// value above 0xFFFFFF is refused.
 HexCodeCheck CheckCppHex(std::string_view text, NotifyCorrections notify);
 
 } // namespace tw::core

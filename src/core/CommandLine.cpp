@@ -1,73 +1,269 @@
 #include "core/CommandLine.h"
 
+#include "core/CodeChecks.h"
+
+#include <ostream>
+#include <utility>
+
 namespace tw::core {
 
 namespace {
+
+    // How a window-system option takes its value: not at all, from the next argument, or also as
+    // "-name=value".
+    enum class ValueForm { None, Next, NextOrJoined, JoinedOnly };
+
+    struct ToolkitOption {
+        std::string_view name;
+        ValueForm form;
+    };
+
+    // The options the window system takes out of the command line for itself, with one or two leading dashes.
+    // They are handed to it and are never taken for a FILE or an unknown option of this program.
+    constexpr ToolkitOption kToolkitOptions[] = {
+        { "platform", ValueForm::Next },
+        { "platformpluginpath", ValueForm::Next },
+        { "platformtheme", ValueForm::Next },
+        { "plugin", ValueForm::Next },
+        { "qwindowgeometry", ValueForm::Next },
+        { "qwindowicon", ValueForm::Next },
+        { "qwindowtitle", ValueForm::Next },
+        { "session", ValueForm::Next },
+        { "reverse", ValueForm::None },
+        { "testability", ValueForm::None },
+        { "qmljsdebugger", ValueForm::JoinedOnly },
+        // X11
+        { "display", ValueForm::Next },
+        { "geometry", ValueForm::Next },
+        { "title", ValueForm::Next },
+        { "icon", ValueForm::Next },
+        { "name", ValueForm::Next },
+        { "visual", ValueForm::Next },
+        { "sync", ValueForm::None },
+        { "nograb", ValueForm::None },
+        { "dograb", ValueForm::None },
+        // Widgets
+        { "style", ValueForm::NextOrJoined },
+        { "stylesheet", ValueForm::NextOrJoined },
+        { "widgetcount", ValueForm::None },
+    };
 
     bool IsHelp(std::string_view argument)
     {
         return argument == "--help" || argument == "-h";
     }
 
-} // namespace
-
-CommandLine::Action EarlyAction(const std::vector<std::string>& arguments)
-{
-    for (const std::string& argument : arguments) {
-        if (argument == "--")
-            break;
-        if (IsHelp(argument))
-            return CommandLine::Action::Help;
-        if (argument == "--version")
-            return CommandLine::Action::Version;
+    // "--name" or "--name=value".
+    bool IsOwnOption(std::string_view argument, std::string_view name)
+    {
+        return argument.starts_with(name) && (argument.size() == name.size() || argument[name.size()] == '=');
     }
-    return CommandLine::Action::Run;
-}
+
+    std::string Lowered(std::string_view text)
+    {
+        std::string lowered(text);
+        for (char& c : lowered)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        return lowered;
+    }
+
+    CommandLine Only(CommandLine::Action action, std::string error = {})
+    {
+        CommandLine commandLine;
+        commandLine.action = action;
+        commandLine.error = std::move(error);
+        return commandLine;
+    }
+
+    // Reads one argument list from left to right. The first error found is kept, but --help and --version
+    // still win when they come later.
+    class Parser {
+    public:
+        explicit Parser(const std::vector<std::string>& arguments)
+            : m_arguments(arguments)
+        {
+        }
+
+        CommandLine parse()
+        {
+            for (m_index = 0; m_index < m_arguments.size(); ++m_index) {
+                const std::string& argument = m_arguments[m_index];
+                if (!m_optionsEnded && argument.size() > 1 && argument[0] == '-')
+                    option(argument);
+                else if (m_converting)
+                    m_codeParts.push_back(argument);
+                else
+                    m_files.push_back(argument);
+            }
+            if (m_help)
+                return Only(CommandLine::Action::Help);
+            if (m_version)
+                return Only(CommandLine::Action::Version);
+            if (m_error.empty())
+                m_converting ? convert() : run();
+            if (!m_error.empty())
+                return Only(CommandLine::Action::Error, m_error);
+            return m_result;
+        }
+
+    private:
+        void fail(std::string error)
+        {
+            if (m_error.empty())
+                m_error = std::move(error);
+        }
+
+        // The value of "--name=value", or the next argument for "--name value".
+        std::optional<std::string> value(std::string_view argument, std::string_view name)
+        {
+            if (argument.size() > name.size())
+                return std::string(argument.substr(name.size() + 1));
+            if (m_index + 1 >= m_arguments.size())
+                return std::nullopt;
+            return m_arguments[++m_index];
+        }
+
+        void option(const std::string& argument)
+        {
+            if (argument == "--") {
+                m_optionsEnded = true;
+            } else if (IsHelp(argument)) {
+                m_help = true;
+            } else if (argument == "--version") {
+                m_version = true;
+            } else if (IsOwnOption(argument, "--convert")) {
+                if (m_converting)
+                    fail("--convert can be given only once");
+                m_converting = true;
+                if (argument.size() > std::string_view("--convert").size())
+                    m_codeParts.push_back(argument.substr(std::string_view("--convert=").size()));
+            } else if (IsOwnOption(argument, "--as")) {
+                const auto reading = value(argument, "--as");
+                if (!reading)
+                    fail("option '--as' needs a value: hsl or rgb");
+                else if (Lowered(*reading) == "hsl")
+                    m_result.reading = NumberReading::Hsl;
+                else if (Lowered(*reading) == "rgb")
+                    m_result.reading = NumberReading::Rgb;
+                else
+                    fail("option '--as' takes hsl or rgb, not '" + *reading + "'");
+                m_readingGiven = true;
+            } else if (!toolkitOption(argument)) {
+                fail("unrecognized option '" + argument + "'");
+            }
+        }
+
+        bool toolkitOption(const std::string& argument)
+        {
+            const std::string_view name = std::string_view(argument).substr(argument.starts_with("--") ? 2 : 1);
+            for (const ToolkitOption& option : kToolkitOptions) {
+                const bool exact = name == option.name;
+                const bool joined = name.starts_with(option.name) && name.size() > option.name.size()
+                    && name[option.name.size()] == '=';
+                if (option.form == ValueForm::None && exact) {
+                    m_result.toolkitArguments.push_back(argument);
+                    return true;
+                }
+                if ((option.form == ValueForm::Next || option.form == ValueForm::NextOrJoined) && exact) {
+                    m_result.toolkitArguments.push_back(argument);
+                    if (m_index + 1 >= m_arguments.size())
+                        fail("option '" + argument + "' needs a value");
+                    else
+                        m_result.toolkitArguments.push_back(m_arguments[++m_index]);
+                    return true;
+                }
+                if ((option.form == ValueForm::NextOrJoined || option.form == ValueForm::JoinedOnly) && joined) {
+                    m_result.toolkitArguments.push_back(argument);
+                    return true;
+                }
+            }
+            return false;
+        }
+
+        void convert()
+        {
+            if (!m_files.empty()) {
+                fail("--convert opens no FILE, but '" + m_files.front() + "' was given");
+                return;
+            }
+            std::string code;
+            for (const std::string& part : m_codeParts)
+                code += (code.empty() ? "" : " ") + part;
+            m_result.code = std::string(TrimBlanks(code));
+            if (m_result.code.empty()) {
+                fail("--convert needs a color code");
+                return;
+            }
+            m_result.action = CommandLine::Action::Convert;
+        }
+
+        void run()
+        {
+            if (m_readingGiven) {
+                fail("option '--as' works only with --convert");
+                return;
+            }
+            if (m_files.size() > 1) {
+                fail("only one FILE can be opened, but more were given");
+                return;
+            }
+            if (!m_files.empty())
+                m_result.path = m_files.front();
+            m_result.action = CommandLine::Action::Run;
+        }
+
+        const std::vector<std::string>& m_arguments;
+        std::size_t m_index = 0;
+        bool m_optionsEnded = false;
+        bool m_help = false;
+        bool m_version = false;
+        bool m_converting = false;
+        bool m_readingGiven = false;
+        std::vector<std::string> m_files;
+        std::vector<std::string> m_codeParts;
+        std::string m_error;
+        CommandLine m_result;
+    };
+
+} // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
 {
-    CommandLine result;
-    bool optionsEnded = false;
-    bool havePath = false;
-    for (const std::string& argument : arguments) {
-        if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (!optionsEnded && IsHelp(argument))
-            return { CommandLine::Action::Help, {}, {} };
-        if (!optionsEnded && argument == "--version")
-            return { CommandLine::Action::Version, {}, {} };
-        // A lone "-" is a file name like any other; "-x" and "--x" are options this program does not know.
-        if (!optionsEnded && argument.size() > 1 && argument[0] == '-')
-            return { CommandLine::Action::Error, {}, "unrecognized option '" + argument + "'" };
-        if (havePath)
-            return { CommandLine::Action::Error, {}, "only one FILE can be opened, but more were given" };
-        result.path = argument;
-        havePath = true;
-    }
-    return result;
+    return Parser(arguments).parse();
 }
 
 std::string UsageText(std::string_view program)
 {
-    std::string text;
-    text += "Usage: ";
-    text += program;
-    text += " [OPTION]... [FILE]\n"
-            "Pick colors from anywhere on the screen, edit and compare two of them, and keep them.\n"
-            "\n"
-            "FILE is a color file (.tcpc) or a palette file (.tcpp) to open. When the program already runs,\n"
-            "FILE is handed to the running window and this start ends without a window of its own.\n"
-            "\n"
-            "  -h, --help     show this help and exit\n"
-            "      --version  show the version and exit\n"
-            "      --         end of options: the next argument is FILE even if it starts with '-'\n"
-            "\n"
-            "  --convert CODE [--as hsl]\n"
-            "                 print the six notations of CODE and exit, without a window: #RRGGBB or six hex\n"
-            "                 digits, &H..& (VB), $00.. (Delphi), 0x.. (C++), or R,G,B (H,S,L with --as hsl)\n";
-    return text;
+    const std::string name(program);
+    return "Usage: " + name + " [OPTION]... [FILE]\n" + "  or:  " + name
+        + " --convert CODE [--as hsl]\n"
+          "Pick colors from anywhere on the screen, edit and compare two of them, and keep\n"
+          "them.\n"
+          "\n"
+          "FILE is a color file (.tcpc) or a palette file (.tcpp) to open. When the\n"
+          "program already runs, FILE is handed to the running window and this start\n"
+          "ends without a window of its own.\n"
+          "\n"
+          "  -h, --help          show this help and exit\n"
+          "      --version       show the version and exit\n"
+          "      --convert CODE  print the six notations of CODE and exit, without a\n"
+          "                      window. CODE is #RRGGBB or RRGGBB (HTML), &H...& (VB),\n"
+          "                      $00... (Delphi), 0x... (C++) or three numbers R,G,B;\n"
+          "                      quote a code that holds & or $ in a shell\n"
+          "      --as hsl        read the three numbers of --convert as H,S,L\n"
+          "                      (0-239, 0-240, 0-240); --as rgb is the default\n"
+          "      --              end of options: what follows is FILE, or the CODE of\n"
+          "                      --convert, even if it starts with '-'\n"
+          "\n"
+          "The window system's own options, such as -platform NAME, -display NAME or\n"
+          "-style NAME, are passed on to it.\n"
+          "\n"
+          "Exit status:\n"
+          "  0  done\n"
+          "  1  the command line is misused\n"
+          "  2  the code of --convert is refused; the code field's message is shown on\n"
+          "     standard error\n";
 }
 
 std::string VersionText(std::string_view program, std::string_view version)
@@ -77,6 +273,36 @@ std::string VersionText(std::string_view program, std::string_view version)
     text += version;
     text += '\n';
     return text;
+}
+
+std::optional<ExitStatus> AnswerWithoutWindow(const CommandLine& commandLine, std::string_view program,
+    std::string_view version, std::ostream& out, std::ostream& err)
+{
+    switch (commandLine.action) {
+    case CommandLine::Action::Run:
+        return std::nullopt;
+    case CommandLine::Action::Help:
+        out << UsageText(program);
+        return ExitStatus::Done;
+    case CommandLine::Action::Version:
+        out << VersionText(program, version);
+        return ExitStatus::Done;
+    case CommandLine::Action::Error:
+        err << program << ": " << commandLine.error << "\n"
+            << "Try '" << program << " --help' for more information.\n";
+        return ExitStatus::Misuse;
+    case CommandLine::Action::Convert:
+        break;
+    }
+    const Conversion conversion = ConvertCode(commandLine.code, commandLine.reading);
+    if (conversion.lines.empty()) {
+        for (const Message& message : conversion.refusal)
+            err << message.text << "\n";
+        return ExitStatus::Refused;
+    }
+    for (const std::string& line : conversion.lines)
+        out << line << "\n";
+    return ExitStatus::Done;
 }
 
 } // namespace tw::core

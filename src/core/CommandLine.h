@@ -1,30 +1,50 @@
 #pragma once
+#include "core/Converter.h"
+
+#include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tw::core {
 
+// The exit status of every start that ends without a window of its own.
+enum class ExitStatus {
+    Done = 0, // help, version or a conversion was printed
+    Misuse = 1, // the command line is not understood
+    Refused = 2, // --convert was given a code that the code fields refuse
+};
+
 // What a start of the program was asked to do.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Error };
+    enum class Action { Run, Help, Version, Convert, Error };
     Action action = Action::Run;
     // Run: the colour or palette file to open, as given (may be relative), or empty.
     std::string path;
+    // Convert: the code without the blanks around it, never empty; the pieces the shell split it into
+    // ("255," "128," "0") are joined by single spaces.
+    std::string code;
+    NumberReading reading = NumberReading::Rgb;
     // Error: what was wrong, one line without the program name.
     std::string error;
+    // The window system's own options with their values, in the order given (-platform offscreen,
+    // -style=fusion, ...), for the window system to read; they play no other part.
+    std::vector<std::string> toolkitArguments;
 };
 
-// Help or Version when either option appears before a "--", else Run. Looks at nothing else, so that it can run
-// before the window system has taken out its own options (-platform, -style, ...).
-CommandLine::Action EarlyAction(const std::vector<std::string>& arguments);
-
-// The arguments after the program name, with the window system's own options already taken out: at most one
-// file path, "--" ending the options, --help/-h and --version; anything else starting with "-" is an error.
+// The arguments after the program name, as the program was started, before any window system saw them.
+// "--" ends the options: what follows is FILE, or part of the code of --convert, even if it starts with "-".
+// --help, -h and --version anywhere before "--" win over everything else. A lone "-" is a file name.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // The text of --help and --version, each ending in a line break.
 std::string UsageText(std::string_view program);
 std::string VersionText(std::string_view program, std::string_view version);
+
+// Answers a command line that needs no window: help and version and a conversion's lines on out, an error
+// with the way to --help and a conversion's refusal on err. Gives the exit status, or nothing for Run.
+std::optional<ExitStatus> AnswerWithoutWindow(const CommandLine& commandLine, std::string_view program,
+    std::string_view version, std::ostream& out, std::ostream& err);
 
 } // namespace tw::core

@@ -62,20 +62,25 @@ std::optional<Palette> ParsePaletteText(std::string_view text)
     if (!text.starts_with("Pal"))
         return std::nullopt;
     text.remove_prefix(3);
+    // The text after "Pal" is split at every single space. The piece before the first space is skipped (the
+    // program writes nothing there), the next 40 are the boxes, and whatever follows the 40th is ignored.
+    const std::size_t first = text.find(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text.remove_prefix(first + 1);
     Palette palette;
-    for (ColorValue& box : palette) {
-        if (!text.starts_with(' '))
-            return std::nullopt;
-        text.remove_prefix(1);
-        const std::size_t end = std::min(text.find(' '), text.size());
+    for (std::size_t box = 0; box < palette.size(); ++box) {
+        const std::size_t end = text.find(' ');
+        const bool last = box + 1 == palette.size();
+        if (end == std::string_view::npos && !last)
+            return std::nullopt; // fewer than 40 values
         const auto value = ParseColorValue(text.substr(0, end));
         if (!value)
             return std::nullopt;
-        box = *value;
-        text.remove_prefix(end);
+        palette[box] = *value;
+        if (!last)
+            text.remove_prefix(end + 1);
     }
-    if (!text.empty())
-        return std::nullopt;
     return palette;
 }
 

@@ -24,8 +24,9 @@ std::optional<int> FirstEmptyBox(const Palette& palette);
 
 // "Pal" followed, for each box, by one space and its colour value in decimal.
 std::string BuildPaletteText(const Palette& palette);
-// Accepts exactly what BuildPaletteText writes: "Pal" and 40 values, each after a single space, each a
-// whole number that is an ordinary colour (0..16777215). Anything else is no palette.
+// "Pal", then pieces split at single spaces: the piece before the first space is ignored, the next 40 are the
+// boxes and must each be a whole number that is an ordinary colour (0..16777215), and pieces after the 40th
+// are ignored. Fewer than 40 values, or one that is no such number, is no palette.
 std::optional<Palette> ParsePaletteText(std::string_view text);
 
 // The plain text of a colour file: "1" or "2" (the working colour it was saved from) followed directly by

@@ -1,23 +1,43 @@
 #!/usr/bin/env bash
-# Runs the converter of the real program with no display: it must answer on its standard streams, with its
-# exit status, and never try to open a window.
+# Runs the real program with no display: help, version, the converter and every misused command line must answer
+# on the standard streams, with their exit status, and never try to open a window.
 set -euo pipefail
 program=$1
 failures=0
 errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
 
+got_out='' got_err='' got_status=0
+run() {
+    got_status=0
+    got_out=$("$program" "$@" 2>"$errors") || got_status=$?
+    got_err=$(cat "$errors")
+}
+
+fail() {
+    echo "FAIL: $1 -> status $got_status" >&2
+    echo "  stdout: $got_out" >&2
+    echo "  stderr: $got_err" >&2
+    failures=$((failures + 1))
+}
+
 expect() { # expect STATUS STDOUT STDERR -- ARGS...
     local status=$1 out=$2 err=$3
     shift 4
-    local got_out got_err got_status=0
-    got_out=$("$program" "$@" 2>"$errors") || got_status=$?
-    got_err=$(cat "$errors")
-    if [[ $got_status != "$status" || $got_out != "$out" || ($err != "*" && $got_err != "$err") ]]; then
-        echo "FAIL: $* -> status $got_status" >&2
-        echo "  stdout: $got_out" >&2
-        echo "  stderr: $got_err" >&2
-        failures=$((failures + 1))
+    run "$@"
+    if [[ $got_status != "$status" || $got_out != "$out" || $got_err != "$err" ]]; then
+        fail "$*"
+    fi
+}
+
+expect_misuse() { # expect_misuse MESSAGE -- ARGS...: status 1, nothing on stdout, the message and the hint on stderr
+    local message=$1
+    shift 2
+    run "$@"
+    local want="tintwise-color-picker: $message
+Try 'tintwise-color-picker --help' for more information."
+    if [[ $got_status != 1 || -n $got_out || $got_err != "$want" ]]; then
+        fail "$*"
     fi
 }
 
@@ -27,6 +47,12 @@ HTML Hex: #FF8000
 VB Hex: &H80FF&
 Delphi Hex: $0080FF
 C++ Hex: 0x80FF'
+dark='RGB: 1, 2, 3
+HSL: 140, 120, 2
+HTML Hex: #010203
+VB Hex: &H30201&
+Delphi Hex: $0030201
+C++ Hex: 0x30201'
 
 expect 0 "$orange" "" -- --convert '#FF8000'
 expect 0 "$orange" "" -- --convert FF8000
@@ -35,12 +61,44 @@ expect 0 "$orange" "" -- --convert '$0080FF'
 expect 0 "$orange" "" -- --convert 0x80FF
 expect 0 "$orange" "" -- --convert 255, 128, 0
 expect 0 "$orange" "" -- --convert 20,240,120 --as hsl
+expect 0 "$orange" "" -- -platform offscreen --convert '#FF8000'
+expect 0 "$dark" "" -- --convert 1,2,3 --
+expect 2 "" "Each RGB value cannot be less than 0" -- --convert -- -1,2,3
 expect 2 "" "ff8000 is not a valid HTML hex code." -- --convert ff8000
 expect 2 "" "Each RGB value cannot exceed 255" -- --convert 256,0,0
-expect 1 "" "*" -- --convert
+expect 2 "" "ＦＦ８０００ is not a valid HTML hex code.
+Color codes are written in ASCII: full-width and other non-ASCII characters are not read as digits or letters." \
+    -- --convert '#ＦＦ８０００'
+
+run --version
+if [[ $got_status != 0 || -n $got_err || ! $got_out =~ ^tintwise-color-picker\ [0-9]+\.[0-9]+\.[0-9]+$ ]]; then
+    fail "--version"
+fi
+run --help
+if [[ $got_status != 0 || -n $got_err || $got_out != "Usage: tintwise-color-picker [OPTION]... [FILE]"* ||
+    $got_out != *"--convert CODE"* || $got_out != *"--as hsl"* || $got_out != *"Exit status:"* ]]; then
+    fail "--help"
+fi
+# Help wins wherever it stands before "--", also among the converter's arguments and the window system's options.
+for args in "--convert #FF8000 --help" "-platform offscreen -h" "--bogus --help"; do
+    # shellcheck disable=SC2086 # the words are the arguments
+    run $args
+    if [[ $got_status != 0 || $got_out != "Usage: "* ]]; then
+        fail "$args"
+    fi
+done
+
+expect_misuse "unrecognized option '--bogus'" -- --bogus
+expect_misuse "only one FILE can be opened, but more were given" -- a.tcpc b.tcpc
+expect_misuse "--convert needs a color code" -- --convert
+expect_misuse "--convert needs a color code" -- --convert ' '
+expect_misuse "unrecognized option '-1,2,3'" -- --convert -1,2,3
+expect_misuse "option '--as' takes hsl or rgb, not 'cmyk'" -- --convert 1,2,3 --as cmyk
+expect_misuse "--convert opens no FILE, but 'a.tcpc' was given" -- a.tcpc --convert '#FF8000'
+expect_misuse "option '-platform' needs a value" -- a.tcpc -platform
 
 if ((failures > 0)); then
     echo "$failures case(s) failed" >&2
     exit 1
 fi
-echo "converter answered without a display"
+echo "the command line answered without a display"

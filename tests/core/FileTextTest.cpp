@@ -184,35 +184,58 @@ namespace {
         EXPECT_EQ(ParsePaletteText(DecodeFileText(EncodeFileText(BuildPaletteText(mixed), SystemUnitRandom()))), mixed);
     }
 
+    // "Pal" and 39 values of 1: one more value makes a palette.
+    const std::string kValues39 = [] {
+        std::string text;
+        for (int i = 0; i < 39; ++i)
+            text += " 1";
+        return text;
+    }();
+
     TEST(PaletteText, RefusesAnythingButPalAndFortyColours)
     {
-        const std::string values39 = [] {
-            std::string text;
-            for (int i = 0; i < 39; ++i)
-                text += " 1";
-            return text;
-        }();
         const std::string cases[] = {
             "",
             "Pal",
-            "pal" + values39 + " 1", // the prefix is case-sensitive
-            "Pal" + values39, // 39 values
-            "Pal" + values39 + " 1 1", // 41 values
-            "Pal" + values39 + " 1 ", // a trailing space
-            "Pal" + values39 + "  1", // two spaces
-            "PalX" + values39 + " 1", // something before the first space
-            "Pal" + values39 + " 1x",
-            "Pal" + values39 + " 1.5",
-            "Pal" + values39 + " +1",
-            "Pal" + values39 + " -1",
-            "Pal" + values39 + " 16777216",
-            "Pal" + values39 + " 99999999999999999999",
-            "Pal" + values39 + " 1\r\n",
-            " Pal" + values39 + " 1",
+            "Pal ",
+            "Pal1" + kValues39, // the first piece is skipped, so only 39 values follow
+            "pal" + kValues39 + " 1", // the prefix is case-sensitive
+            "Pal" + kValues39, // 39 values
+            "Pal" + kValues39 + "  1", // two spaces make an empty 40th piece
+            " Pal" + kValues39 + " 1",
+            "Pal" + kValues39 + " 1x",
+            "Pal" + kValues39 + " 1.5",
+            "Pal" + kValues39 + " +1",
+            "Pal" + kValues39 + " -1",
+            "Pal" + kValues39 + " 16777216",
+            "Pal" + kValues39 + " 99999999999999999999",
+            "Pal" + kValues39 + " 1\r\n",
+            "Pal" + kValues39 + " ",
         };
         for (const std::string& text : cases)
             EXPECT_FALSE(ParsePaletteText(text).has_value()) << text;
-        EXPECT_TRUE(ParsePaletteText("Pal" + values39 + " 16777215").has_value());
+    }
+
+    // What follows the 40th value and what stands between "Pal" and the first space play no part.
+    TEST(PaletteText, IgnoresThePieceBeforeTheFirstSpaceAndPiecesAfterTheFortieth)
+    {
+        Palette expected;
+        expected.fill(1);
+        expected[39] = 16777215;
+        const std::string values = kValues39 + " 16777215";
+        const std::string cases[] = {
+            "Pal" + values,
+            "Pal" + values + " ", // an empty 41st piece
+            "Pal" + values + " 1", // 41 values
+            "Pal" + values + " 5 x -3 1.5  ", // more pieces, whatever they hold
+            "PalX" + values, // a first piece that is not empty
+            "Palette" + values, // "ette" is the skipped piece
+        };
+        for (const std::string& text : cases)
+            EXPECT_EQ(ParsePaletteText(text), expected) << text;
+        // The 40th value ends at the next space even when more follows.
+        expected[39] = 2;
+        EXPECT_EQ(ParsePaletteText("Pal" + kValues39 + " 2 3"), expected);
     }
 
     TEST(PaletteText, FirstEmptyBoxLooksInIndexOrder)

@@ -1,0 +1,127 @@
+#include "core/Converter.h"
+
+#include "core/CodeChecks.h"
+#include "core/Hsl.h"
+#include "core/Notations.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace tw::core {
+
+namespace {
+
+    Message Refusal(std::string text)
+    {
+        return { std::move(text), MessageIcon::Exclamation };
+    }
+
+    std::optional<std::array<std::string, 3>> SplitThree(std::string_view code)
+    {
+        std::array<std::string, 3> parts;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const auto comma = code.find(',');
+            if ((i < 2) != (comma != std::string_view::npos))
+                return std::nullopt;
+            parts[i] = std::string(TrimBlanks(code.substr(0, comma)));
+            if (parts[i].empty())
+                return std::nullopt;
+            code = i < 2 ? code.substr(comma + 1) : std::string_view {};
+        }
+        return parts;
+    }
+
+    std::vector<std::string> LinesOf(ColorValue color, const std::optional<Hsl>& entered)
+    {
+        Notations n = DescribeColor(color);
+        if (entered) {
+            n.hue = std::to_string(entered->hue);
+            n.sat = std::to_string(entered->sat);
+            n.lum = std::to_string(entered->lum);
+        }
+        return { "RGB: " + n.red + ", " + n.green + ", " + n.blue, "HSL: " + n.hue + ", " + n.sat + ", " + n.lum,
+            "HTML Hex: " + n.html, "VB Hex: " + n.vb, "Delphi Hex: " + n.delphi, "C++ Hex: " + n.cpp };
+    }
+
+    Conversion FromHex(const HexCodeCheck& check)
+    {
+        if (!check.color)
+            return { {}, check.messages };
+        return { LinesOf(*check.color, std::nullopt), {} };
+    }
+
+    Conversion FromNumbers(std::string_view code, NumberReading reading)
+    {
+        const auto parts = SplitThree(code);
+        if (!parts)
+            return { {},
+                { Refusal(reading == NumberReading::Hsl
+                        ? "An HSL code is three numbers H, S, L separated by commas."
+                        : "An RGB code is three numbers R, G, B separated by commas.") } };
+        std::array<int, 3> values {};
+        for (std::size_t i = 0; i < 3; ++i) {
+            std::optional<int> value;
+            std::vector<Message> messages;
+            if (reading == NumberReading::Hsl) {
+                // A code on its own alters no colour, so the refusals for black and white do not apply.
+                auto check = CheckHslField(static_cast<HslPart>(i), (*parts)[i], GreyLimit::None);
+                value = check.value;
+                messages = std::move(check.messages);
+            } else {
+                auto check = CheckRgbField((*parts)[i]);
+                value = check.value;
+                messages = std::move(check.messages);
+            }
+            if (!value)
+                return { {}, std::move(messages) };
+            values[i] = *value;
+        }
+        if (reading == NumberReading::Hsl) {
+            const Hsl hsl { static_cast<std::int16_t>(values[0]), static_cast<std::int16_t>(values[1]),
+                static_cast<std::int16_t>(values[2]) };
+            return { LinesOf(HslToRgb(hsl), hsl), {} };
+        }
+        return { LinesOf(MakeColor(values[0], values[1], values[2]), std::nullopt), {} };
+    }
+
+    Conversion Convert(std::string_view code, NumberReading reading)
+    {
+        constexpr auto quiet = NotifyCorrections::Off;
+        if (reading == NumberReading::Hsl || code.find(',') != std::string_view::npos)
+            return FromNumbers(code, reading);
+        if (code.empty())
+            return { {}, { Refusal("No color code was given.") } };
+        if (code.starts_with('#'))
+            return FromHex(CheckHtmlHex(code, quiet));
+        if (code.starts_with('&'))
+            return FromHex(CheckVbHex(code, quiet, {}));
+        if (code.starts_with('$'))
+            return FromHex(CheckDelphiHex(code, quiet));
+        if (code.starts_with("0x") || code.starts_with("0X"))
+            return FromHex(CheckCppHex(code, quiet));
+        // Six characters of no other form are an HTML code without its "#"; the HTML check judges the digits.
+        if (CharacterCount(code) == 6)
+            return FromHex(CheckHtmlHex(code, quiet));
+        return { {},
+            { Refusal(std::string(code)
+                + " is no color code: give #RRGGBB, RRGGBB, &H...&, $00..., 0x... or three numbers R, G, B.") } };
+    }
+
+} // namespace
+
+Conversion ConvertCode(std::string_view code, NumberReading reading)
+{
+    code = TrimBlanks(code);
+    Conversion conversion = Convert(code, reading);
+    // The field's message names the code as typed; a full-width "８" looks like a digit and deserves a word.
+    const bool ascii
+        = std::all_of(code.begin(), code.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (conversion.lines.empty() && !ascii)
+        conversion.refusal.push_back(Refusal("Color codes are written in ASCII: full-width and other non-ASCII "
+                                             "characters are not read as digits or letters."));
+    return conversion;
+}
+
+} // namespace tw::core

@@ -1,0 +1,31 @@
+#pragma once
+#include "core/Messages.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tw::core {
+
+// How a code of three numbers separated by commas is read.
+enum class NumberReading { Rgb, Hsl };
+
+// The programmers' converter: the six notations of one code, without a window. The code's notation is told by
+// its form: "#" (HTML), "&" (VB), "$" (Delphi), "0x" or "0X" (C++), commas (three numbers: R, G, B, or H, S, L
+// with NumberReading::Hsl), else six characters (HTML without its "#"). Each is checked as its code field
+// checks it with notify off: corrections are made silently, and a refusal gives the field's messages.
+struct Conversion {
+    // "RGB: 255, 128, 0", "HSL: 20, 240, 120", "HTML Hex: #FF8000", "VB Hex: &H80FF&", "Delphi Hex: $0080FF",
+    // "C++ Hex: 0x80FF", in this order; empty when the code is refused. HSL shows an HSL code's numbers as
+    // entered, as the fields keep them, although the colour rounds to RGB.
+    std::vector<std::string> lines;
+    // Why the code was refused, in order: the field's messages, or the converter's own when the code is of no
+    // notation.
+    std::vector<Message> refusal;
+};
+
+// Blanks around code are ignored. No desktop is asked: a VB system colour constant has no colour here and is
+// refused.
+Conversion ConvertCode(std::string_view code, NumberReading reading);
+
+} // namespace tw::core
