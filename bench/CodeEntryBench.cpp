@@ -2,16 +2,14 @@
 // with everything it refreshes (offscreen).
 #include "bench/QtBenchmarkMain.h"
 #include "codes/CodeEntry.h"
-#include "codes/Converter.h"
 #include "codes/Sliders.h"
 #include "core/CodeChecks.h"
+#include "core/Converter.h"
 #include "mainwindow/MainWindow.h"
 #include "tests/fakes/FakeServices.h"
 
 #include <QLineEdit>
 #include <benchmark/benchmark.h>
-
-#include <sstream>
 
 namespace {
 
@@ -30,12 +28,8 @@ BENCHMARK(BM_CheckHexCodes);
 
 void BM_Convert(benchmark::State& state)
 {
-    const std::vector<std::string> args { "--convert", "#FF8000" };
-    for (auto _ : state) {
-        std::ostringstream out;
-        std::ostringstream err;
-        benchmark::DoNotOptimize(tw::RunConverter(args, out, err));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tw::core::ConvertCode("#FF8000", tw::core::NumberReading::Rgb));
 }
 BENCHMARK(BM_Convert);
 

@@ -4,6 +4,7 @@
 #include "bench/QtBenchmarkMain.h"
 #include "history/ColorHistory.h"
 #include "mainwindow/MainWindow.h"
+#include "model/WorkingColors.h"
 #include "platform/qt/IniSettingsStore.h"
 #include "tests/fakes/FakeServices.h"
 
@@ -25,10 +26,12 @@ std::unique_ptr<IniSettingsStore> TypicalStore(const QTemporaryDir& dir)
              "scheme", "trans0", "trans1", "trans2", "trans3", "trans4", "sel", "blnCodesTip", "blnMinTip", "Cap" })
         main.append({ QString::fromLatin1(key), QStringLiteral("False") });
     main.append({ QStringLiteral("Cmd"), QStringLiteral("/home/user/Pictures/Palettes/website colours.tcpp") });
-    store->apply(QStringLiteral("Main"), main);
+    bool written = store->apply(QStringLiteral("Main"), main);
     tw::ColorHistory history(*store);
     for (int i = 1; i <= tw::ColorHistory::kSize; ++i)
-        history.record(i * 101);
+        written = history.record(i * 101) && written;
+    if (!written)
+        qFatal("the benchmark's settings file cannot be written");
     return store;
 }
 
@@ -38,7 +41,8 @@ void BM_AtomicSettingsWrite(benchmark::State& state)
     auto store = TypicalStore(dir);
     int round = 0;
     for (auto _ : state)
-        store->write(QStringLiteral("Main"), QStringLiteral("Cap"), QString::number(++round & 1));
+        benchmark::DoNotOptimize(
+            store->write(QStringLiteral("Main"), QStringLiteral("Cap"), QString::number(++round & 1)));
 }
 BENCHMARK(BM_AtomicSettingsWrite)->Unit(benchmark::kMicrosecond);
 
@@ -50,7 +54,7 @@ void BM_ColorHistoryRecord(benchmark::State& state)
     tw::core::ColorValue color = 0;
     for (auto _ : state) {
         color = (color + 40503) & 0xFFFFFF;
-        history.record(color);
+        benchmark::DoNotOptimize(history.record(color));
     }
 }
 BENCHMARK(BM_ColorHistoryRecord)->Unit(benchmark::kMicrosecond);
@@ -60,7 +64,10 @@ void BM_MainWindowHistory(benchmark::State& state)
 {
     QTemporaryDir dir;
     auto store = TypicalStore(dir);
-    store->writeBool(QStringLiteral("Main"), QStringLiteral("blnCodesTip"), true);
+    if (!store->writeBool(QStringLiteral("Main"), QStringLiteral("blnCodesTip"), true)) {
+        state.SkipWithError("the settings file cannot be written");
+        return;
+    }
     tw::test::FakeServices fakes;
     tw::MainWindow window(
         { fakes.prompter, fakes.systemColors, *store, fakes.clipboard, fakes.screen, fakes.fileDialogs });
@@ -69,7 +76,7 @@ void BM_MainWindowHistory(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         color = (color + 40503) & 0xFFFFFF;
-        window.setSwatchColor(tw::ColorSlot::One, color);
+        window.colors().take(tw::ColorSlot::One, color, tw::WithoutRecord());
         state.ResumeTiming();
         window.History(1);
     }

@@ -68,7 +68,7 @@ void BM_PressOnTarget(benchmark::State& state)
         sampler.Picture1_MouseUp(Qt::LeftButton);
         state.ResumeTiming();
     }
-    const QSize size = sampler.picDesk ? sampler.picDesk->size() : QSize();
+    const QSize size = sampler.picDesk() ? sampler.picDesk()->size() : QSize();
     state.SetLabel(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
 }
 

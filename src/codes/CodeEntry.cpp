@@ -71,7 +71,6 @@ CodeEntry::CodeEntry(WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2
     }
 }
 
-
 bool CodeEntry::notifyCorrections() const
 {
     return m_menu.notify->isChecked();
@@ -214,6 +213,7 @@ void CodeEntry::checkHsl(ColorSlot slot, CodeField field)
     if (!check.value) {
         tell(check.messages);
         restore(slot);
+        m_colors.setCurrent(slot);
         m_colors.record(slot);
         return;
     }

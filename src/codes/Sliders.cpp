@@ -79,8 +79,8 @@ namespace {
 
 } // namespace
 
-Sliders::Sliders(WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2, platform::Prompter& prompter,
-    QWidget& window)
+Sliders::Sliders(
+    WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2, platform::Prompter& prompter, QWidget& window)
     : QObject(&window)
     , m_colors(colors)
     , m_frame1(frame1)
@@ -115,7 +115,6 @@ Sliders::Sliders(WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2, pl
     });
     connect(&colors, &WorkingColors::currentChanged, this, &Sliders::showCurrent);
 }
-
 
 void Sliders::buildFrame(QWidget& window)
 {

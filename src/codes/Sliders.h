@@ -32,8 +32,7 @@ class WorkingColors;
 class Sliders : public QObject {
     Q_OBJECT
 public:
-    Sliders(WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2, platform::Prompter& prompter,
-        QWidget& window);
+    Sliders(WorkingColors& colors, CodeFrame& frame1, CodeFrame& frame2, platform::Prompter& prompter, QWidget& window);
 
     // Frame3 and Check1, for the window to place.
     QGroupBox* slidesFrame() const { return m_frame; }

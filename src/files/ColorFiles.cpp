@@ -20,8 +20,8 @@ namespace {
     const QString kPattern = QStringLiteral("*.tcpc");
 } // namespace
 
-ColorFiles::ColorFiles(WorkingColors& colors, PaletteGrid& grid, CurrentFile& currentFile, Menu menu,
-    Services services, QWidget& window)
+ColorFiles::ColorFiles(
+    WorkingColors& colors, PaletteGrid& grid, CurrentFile& currentFile, Menu menu, Services services, QWidget& window)
     : QObject(&window)
     , m_colors(colors)
     , m_grid(grid)
@@ -46,7 +46,7 @@ void ColorFiles::openColor(ColorSlot slot)
     const std::optional<std::string> plain = ReadEncodedFile(path);
     const std::optional<core::ColorText> color = plain ? core::ParseColorText(*plain) : std::nullopt;
     if (!color) {
-        Tell(m_services.prompter, &m_window, 
+        Tell(m_services.prompter, &m_window,
             { "This is not a valid Color file and it cannot be read", core::MessageIcon::Exclamation });
         return;
     }
@@ -59,8 +59,7 @@ void ColorFiles::saveColor(ColorSlot slot)
     const QString current = m_currentFile.name();
     const QString defaultName = current.toLower().endsWith(QStringLiteral(".tcpc")) ? current : QString();
     const QString title = slot == ColorSlot::One ? tr("Save Color #1") : tr("Save Color #2");
-    const QString path
-        = m_services.fileDialogs.getSaveFileName(&m_window, title, kFilter, kPattern, defaultName);
+    const QString path = m_services.fileDialogs.getSaveFileName(&m_window, title, kFilter, kPattern, defaultName);
     if (path.isEmpty())
         return;
     const core::ColorText text { HistoryNumberOf(slot), m_colors.color(slot) };
@@ -80,7 +79,8 @@ bool ColorFiles::openCommandLineFile(const QString& path)
     const std::optional<core::ColorText> color = plain ? core::ParseColorText(*plain) : std::nullopt;
     const std::optional<core::Palette> palette = plain && !color ? core::ParsePaletteText(*plain) : std::nullopt;
     if (!color && !palette) {
-        Tell(m_services.prompter, &m_window, { "Cannot read file due to possible data corruption.", core::MessageIcon::Critical });
+        Tell(m_services.prompter, &m_window,
+            { "Cannot read file due to possible data corruption.", core::MessageIcon::Critical });
         return false;
     }
     if (color)

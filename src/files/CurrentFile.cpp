@@ -13,7 +13,8 @@ CurrentFile::CurrentFile(SettingsWrites& writes, QObject* parent)
 
 QString CurrentFile::captionOf(const QString& name)
 {
-    return name.isEmpty() ? QStringLiteral("Tintwise Color Picker ") : QStringLiteral("Tintwise Color Picker - ") + name;
+    return name.isEmpty() ? QStringLiteral("Tintwise Color Picker ")
+                          : QStringLiteral("Tintwise Color Picker - ") + name;
 }
 
 void CurrentFile::setName(const QString& name)

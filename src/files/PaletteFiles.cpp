@@ -57,14 +57,13 @@ void PaletteFiles::openDefaultPalette()
 
 void PaletteFiles::openPalette()
 {
-    const QString path
-        = m_services.fileDialogs.getOpenFileName(&m_window, tr("Open Color Palette"), kFilter, kPattern);
+    const QString path = m_services.fileDialogs.getOpenFileName(&m_window, tr("Open Color Palette"), kFilter, kPattern);
     if (path.isEmpty())
         return;
     const std::optional<std::string> plain = ReadEncodedFile(path);
     const std::optional<core::Palette> palette = plain ? core::ParsePaletteText(*plain) : std::nullopt;
     if (!palette) {
-        Tell(m_services.prompter, &m_window, 
+        Tell(m_services.prompter, &m_window,
             { "This is not a valid color palette and it cannot be read", core::MessageIcon::Exclamation });
         return;
     }
@@ -76,8 +75,8 @@ void PaletteFiles::savePaletteAs()
 {
     const QString current = m_currentFile.name();
     const QString defaultName = current.toLower().endsWith(QStringLiteral(".tcpp")) ? current : QString();
-    const QString path = m_services.fileDialogs.getSaveFileName(
-        &m_window, tr("Save Color Palette"), kFilter, kPattern, defaultName);
+    const QString path
+        = m_services.fileDialogs.getSaveFileName(&m_window, tr("Save Color Palette"), kFilter, kPattern, defaultName);
     if (path.isEmpty())
         return;
     const SaveResult result = WriteEncodedFile(path, core::BuildPaletteText(m_grid.palette()), m_random);

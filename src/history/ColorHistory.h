@@ -25,9 +25,9 @@ public:
     // Makes color the newest entry unless the newest already is that colour (an older equal entry does not
     // count). The entries move down one key, the tenth drops off, empty slots stay where they are; all of it
     // is one write. False when the write failed, which leaves the list as it was.
-    bool record(core::ColorValue color);
+    [[nodiscard]] bool record(core::ColorValue color);
     // Empties the list (the whole section).
-    bool clear();
+    [[nodiscard]] bool clear();
 
 private:
     platform::SettingsStore& m_settings;

@@ -40,7 +40,8 @@ namespace {
         return action;
     }
 
-    QMenu* AddMenu(MainMenu& result, QWidget& owner, const char* name, const char* caption, std::initializer_list<Item> items)
+    QMenu* AddMenu(
+        MainMenu& result, QWidget& owner, const char* name, const char* caption, std::initializer_list<Item> items)
     {
         auto* menu = new QMenu(QString::fromUtf8(caption), &owner);
         menu->setObjectName(QString::fromLatin1(name));
@@ -121,7 +122,8 @@ MainMenu BuildMainMenu(QMainWindow& window)
             { &MainMenu::mnuScheme5, "mnuScheme5", "Dusty &Rose", Kind::Radio },
         }));
     options->addSeparator();
-    AddItem(menu, *options, { &MainMenu::mnuNotify, "mnuNotify", "&Notify Me When Auto-Correcting Code", Kind::Check }, nullptr);
+    AddItem(menu, *options, { &MainMenu::mnuNotify, "mnuNotify", "&Notify Me When Auto-Correcting Code", Kind::Check },
+        nullptr);
     AddItem(menu, *options, { &MainMenu::mnuHigh, "mnuHigh", "Auto &Highlight Code", Kind::Check }, nullptr);
     bar->addMenu(options);
 

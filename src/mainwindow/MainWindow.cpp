@@ -109,9 +109,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     d->codeEntry = new CodeEntry(d->colors, *d->Frame1, *d->Frame2, { d->menu.mnuNotify, d->menu.mnuHigh },
         services.prompter, services.systemColors, *this);
     d->sliders = new Sliders(d->colors, *d->Frame1, *d->Frame2, services.prompter, *this);
-    d->copyButtons = new CopyButtons(d->colors,
-        { d->cmdCopy, d->cmdCopy2, d->picHover, d->picSelected, d->Frame1, d->Frame2 }, services.clipboard,
-        d->focusHome, *this);
+    d->copyButtons
+        = new CopyButtons(d->colors, { d->cmdCopy, d->cmdCopy2, d->picHover, d->picSelected, d->Frame1, d->Frame2 },
+            services.clipboard, d->focusHome, *this);
     d->colorCommands = new ColorCommands(d->colors,
         { d->cmdInvert, d->cmdInvert2, d->Command17, d->Command18, d->picHover, d->picSelected }, services.prompter,
         services.systemColors, d->focusHome, *this);
@@ -122,9 +122,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     d->sampler = new ScreenSampler(d->colors, { services.screen, services.prompter, services.clipboard }, *this);
     d->focusHome.setTarget(d->sampler->target());
 
-    d->fraPal = new PaletteGrid(d->colors,
-        { d->menu.mnuEP, d->menu.mnuEP1, d->menu.mnuEP2, d->menu.mnuEPDel }, services.prompter, d->writes, *this,
-        d->picSelected);
+    d->fraPal = new PaletteGrid(d->colors, { d->menu.mnuEP, d->menu.mnuEP1, d->menu.mnuEP2, d->menu.mnuEPDel },
+        services.prompter, d->writes, *this, d->picSelected);
     d->currentFile = new CurrentFile(d->writes, this);
     connect(d->currentFile, &CurrentFile::captionChanged, this, &QWidget::setWindowTitle);
     d->paletteFiles = new PaletteFiles(*d->fraPal, *d->currentFile,
@@ -352,8 +351,8 @@ void MainWindow::GetHEXValue()
 
 bool MainWindow::setColor(const QString& colorText, bool forColor2)
 {
-    return d->colors.setColor(colorText.toStdString(), forColor2,
-        [this](int index) { return m_services.systemColors.systemColor(index); });
+    return d->colors.setColor(
+        colorText.toStdString(), forColor2, [this](int index) { return m_services.systemColors.systemColor(index); });
 }
 
 void MainWindow::History(int which)

@@ -196,10 +196,11 @@ void PaletteGrid::onEditModeToggled(bool on)
 void PaletteGrid::showHint()
 {
     chkEditPal->setFocus();
-    Tell(m_prompter, &m_window, { "Hint:\nRight-click on any color in the palette to begin editing.\n\nOR\n\nHold the left "
-                           "mouse button down to drag a color from one color box to another in the color palette. "
-                           "Release the left mouse button when the cursor is positioned over the desired color box.",
-        core::MessageIcon::Information });
+    Tell(m_prompter, &m_window,
+        { "Hint:\nRight-click on any color in the palette to begin editing.\n\nOR\n\nHold the left "
+          "mouse button down to drag a color from one color box to another in the color palette. "
+          "Release the left mouse button when the cursor is positioned over the desired color box.",
+            core::MessageIcon::Information });
 }
 
 void PaletteGrid::dragFrom(int source)

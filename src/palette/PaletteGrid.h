@@ -2,7 +2,6 @@
 #include "core/PaletteText.h"
 #include "model/ColorSlot.h"
 
-
 #include <QGroupBox>
 
 #include <array>

@@ -195,9 +195,9 @@ void ScreenSampler::redraw()
     const int percent = fraZoom->zoomPercent();
     const bool gridChecked = fraZoom->chkGrid->isChecked();
     const int side = fraZoom->picZoom->viewSize();
-    const core::ZoomGeometry geometry = core::ComputeZoomGeometry({ side, side, core::ZoomFactor(percent, gridChecked),
-        fraZoom->hsbZoomX->value(), fraZoom->vsbZoomY->value(), m_drag->screenSize().width(),
-        m_drag->screenSize().height() });
+    const core::ZoomGeometry geometry
+        = core::ComputeZoomGeometry({ side, side, core::ZoomFactor(percent, gridChecked), fraZoom->hsbZoomX->value(),
+            fraZoom->vsbZoomY->value(), m_drag->screenSize().width(), m_drag->screenSize().height() });
     const std::optional<QImage>& snapshot = m_drag->snapshot();
     fraZoom->picZoom->render(snapshot ? &*snapshot : nullptr, geometry,
         { core::GridShown(percent, gridChecked), fraZoom->chkCross->isChecked() });
@@ -211,8 +211,7 @@ void ScreenSampler::takeLiveColor()
         return;
     // The snapshot's own pixel, at every zoom level: a reduced view no longer shows every pixel. The release
     // records the colour; the moves before it do not.
-    m_colors.take(m_targetColor2 ? ColorSlot::Two : ColorSlot::One, SnapshotPixel(*snapshot, point),
-        WithoutRecord());
+    m_colors.take(m_targetColor2 ? ColorSlot::Two : ColorSlot::One, SnapshotPixel(*snapshot, point), WithoutRecord());
 }
 
 void ScreenSampler::cboZoom_Click()

@@ -7,8 +7,7 @@
 
 namespace tw {
 
-TargetDrag::TargetDrag(
-    TargetPicture& target, platform::Screen& screen, platform::Prompter& prompter, QWidget& window)
+TargetDrag::TargetDrag(TargetPicture& target, platform::Screen& screen, platform::Prompter& prompter, QWidget& window)
     : QObject(&target)
     , m_target(target)
     , m_screen(screen)

@@ -23,8 +23,8 @@ inline void Tell(platform::Prompter& prompter, QWidget* parent, const core::Mess
 inline bool AskYesNo(platform::Prompter& prompter, QWidget* parent, const QString& question)
 {
     return prompter.ask(parent,
-               { question, QString::fromLatin1(kAppTitle), core::MessageIcon::Question,
-                   platform::PromptButtons::YesNo, platform::PromptAnswer::Yes })
+               { question, QString::fromLatin1(kAppTitle), core::MessageIcon::Question, platform::PromptButtons::YesNo,
+                   platform::PromptAnswer::Yes })
         == platform::PromptAnswer::Yes;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 #include "mainwindow/Services.h"
-#include "tests/fakes/MemorySettingsStore.h"
 #include "tests/fakes/FakeClipboard.h"
 #include "tests/fakes/FakeFileDialogs.h"
 #include "tests/fakes/FakePrompter.h"
 #include "tests/fakes/FakeScreen.h"
 #include "tests/fakes/FakeSystemColors.h"
+#include "tests/fakes/MemorySettingsStore.h"
 
 namespace tw::test {
 

@@ -1,6 +1,6 @@
 #include "codes/CodeEntry.h"
-#include "widgets/Swatch.h"
 #include "tests/gui/MainWindowFixture.h"
+#include "widgets/Swatch.h"
 
 #include <QAction>
 #include <QApplication>
@@ -130,13 +130,9 @@ private Q_SLOTS:
                                                  "Hex Color Code and will not modify the actual color or any of its "
                                                  "properties." }
                                           << 1;
+        // The program writes black as &H0&: every all-zero VB code is black.
         QTest::newRow("vb zeros") << red << "txtVBHex"
-                                  << "&H000&" << false << red << "&HFF&"
-                                  << QStringList { "Validation and conversion could not be completed. Please ensure "
-                                                   "you entered a proper VB Hex code.\n\nNo digits are left once the "
-                                                   "leading zeros are removed. Black can be entered as #000000, $000 "
-                                                   "or 0x0." }
-                                  << 0;
+                                  << "&H000&" << false << 0 << "&H0&" << QStringList {} << 1;
         QTest::newRow("delphi without sign")
             << 0 << "txtDelphi"
             << "00FF0000" << true << 0xFF0000 << "$00FF0000" << QStringList { kDollarNote } << 1;
@@ -265,10 +261,10 @@ private Q_SLOTS:
         QCOMPARE(Look(f.window).color(ColorSlot::One), 0x010AFF);
     }
 
-    void enterOnTheVbCodeOfBlackIsNoEntry()
+    void theVbCodeOfBlackIsAccepted()
     {
-        // Black's own VB code has no digits left once its leading zeros go; it is what the program wrote, so
-        // Enter or Tab on it must not be refused. Typed anew, an all-zero code is still refused.
+        // Black's own VB code has no digits left once its leading zeros go; it is what the program writes, so
+        // Enter on it, or on any all-zero code typed anew, gives black without a word.
         MainWindowFixture f;
         Activate(f);
         QLineEdit* vb = Field(f, QStringLiteral("txtVBHex"));
@@ -279,8 +275,9 @@ private Q_SLOTS:
         f->setColor(QStringLiteral("255"), false);
         TypeInto(vb, QStringLiteral("&H000&"));
         QTest::keyClick(vb, Qt::Key_Return);
-        QCOMPARE(f.fakes.prompter.prompts.size(), 1);
-        QCOMPARE(Look(f.window).color(ColorSlot::One), 255);
+        QVERIFY(f.fakes.prompter.prompts.isEmpty());
+        QCOMPARE(Look(f.window).color(ColorSlot::One), 0);
+        QCOMPARE(vb->text(), QStringLiteral("&H0&"));
     }
 
     void anEntryLeftWhileTheWindowWasInactiveIsAbandoned()

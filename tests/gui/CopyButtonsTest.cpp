@@ -1,5 +1,5 @@
-#include "widgets/Swatch.h"
 #include "tests/gui/MainWindowFixture.h"
+#include "widgets/Swatch.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "history/ColorHistory.h"
 #include "history/HistoryWindow.h"
-#include "widgets/Swatch.h"
 #include "tests/gui/MainWindowFixture.h"
+#include "widgets/Swatch.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -109,7 +109,8 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         // Written by hand or by an older version: a gap at "2", a text that is no colour at "3".
-        QVERIFY(f.fakes.settings.apply(kHistory, { { "1", "255" }, { "3", "not a colour" }, { "9", "7" }, { "10", "8" } }));
+        QVERIFY(
+            f.fakes.settings.apply(kHistory, { { "1", "255" }, { "3", "not a colour" }, { "9", "7" }, { "10", "8" } }));
         Pick(f, kBlue);
         QCOMPARE(Stored(f.fakes.settings), Texts({ "16711680", "255", "", "not a colour", "", "", "", "", "", "7" }));
         QCOMPARE(ColorHistory(f.fakes.settings).entries()[3], std::nullopt);

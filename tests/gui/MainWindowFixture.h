@@ -3,12 +3,12 @@
 #include "codes/Sliders.h"
 #include "files/CurrentFile.h"
 #include "mainwindow/MainWindow.h"
+#include "model/WorkingColors.h"
 #include "palette/PaletteGrid.h"
 #include "sampling/ScreenSampler.h"
-#include "widgets/Swatch.h"
-#include "model/WorkingColors.h"
 #include "tests/fakes/FakeServices.h"
 #include "widgets/CodeFrame.h"
+#include "widgets/Swatch.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "widgets/Swatch.h"
 #include "tests/gui/MainWindowFixture.h"
+#include "widgets/Swatch.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,7 +42,8 @@ private Q_SLOTS:
         QVERIFY(f.fakes.prompter.prompts.isEmpty());
         for (const ColorSlot slot : { ColorSlot::One, ColorSlot::Two })
             for (const CodeField field : { CodeField::Red, CodeField::Green, CodeField::Blue })
-                QCOMPARE(Look(f.window).codeFrame(slot)->field(field)->palette().color(QPalette::Base), QColor(Qt::black));
+                QCOMPARE(
+                    Look(f.window).codeFrame(slot)->field(field)->palette().color(QPalette::Base), QColor(Qt::black));
     }
 
     void everyNamedControlCarriesItsName()
@@ -81,8 +82,10 @@ private Q_SLOTS:
         QCOMPARE(Look(f.window).hsbRed()->value(), 255);
         QCOMPARE(Look(f.window).hsbGreen()->value(), 128);
         QCOMPARE(Look(f.window).hsbBlue()->value(), 0);
-        QCOMPARE(Look(f.window).codeFrame(slot)->field(CodeField::Red)->palette().color(QPalette::Base), QColor(255, 0, 0));
-        QCOMPARE(Look(f.window).codeFrame(slot)->field(CodeField::Green)->palette().color(QPalette::Base), QColor(0, 128, 0));
+        QCOMPARE(
+            Look(f.window).codeFrame(slot)->field(CodeField::Red)->palette().color(QPalette::Base), QColor(255, 0, 0));
+        QCOMPARE(Look(f.window).codeFrame(slot)->field(CodeField::Green)->palette().color(QPalette::Base),
+            QColor(0, 128, 0));
     }
 
     void setColorRefusesTextsThatAreNoColour()

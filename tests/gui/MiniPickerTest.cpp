@@ -1,10 +1,10 @@
 #include "sampling/MiniPicker.h"
-#include "widgets/Swatch.h"
 #include "sampling/ScreenSampler.h"
 #include "sampling/TargetPicture.h"
 #include "sampling/ZoomView.h"
 #include "tests/gui/MainWindowFixture.h"
 #include "tests/gui/SamplingHelpers.h"
+#include "widgets/Swatch.h"
 
 #include <QCheckBox>
 #include <QComboBox>

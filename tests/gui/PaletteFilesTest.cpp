@@ -119,7 +119,6 @@ private Q_SLOTS:
         QTest::newRow("plain text without the encoding")
             << QByteArray::fromStdString(core::BuildPaletteText(Sample()) + "\r\n") << "file";
         QTest::newRow("39 values") << Encoded(values39) << "file";
-        QTest::newRow("41 values") << Encoded(values39 + " 1 1") << "file";
         QTest::newRow("a value that is no number") << Encoded(values39 + " x") << "file";
         QTest::newRow("a colour file") << Encoded("1255") << "file";
         QTest::newRow("truncated encoding") << Encoded(core::BuildPaletteText(Sample())).left(200) << "file";

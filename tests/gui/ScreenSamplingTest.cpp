@@ -1,5 +1,4 @@
 #include "core/ZoomGeometry.h"
-#include "widgets/Swatch.h"
 #include "platform/Screen.h"
 #include "sampling/ScreenSampler.h"
 #include "sampling/TargetCursor.h"
@@ -8,6 +7,7 @@
 #include "sampling/ZoomView.h"
 #include "tests/gui/MainWindowFixture.h"
 #include "tests/gui/SamplingHelpers.h"
+#include "widgets/Swatch.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -208,7 +208,8 @@ private Q_SLOTS:
         Look(f.window).Check1()->click();
         Look(f.window).Combo1()->setCurrentIndex(1);
         QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
-        QTest::mouseClick(Look(f.window).hsbBlue(), Qt::LeftButton, {}, QPoint(Look(f.window).hsbBlue()->width() / 2, Look(f.window).hsbBlue()->height() / 2));
+        QTest::mouseClick(Look(f.window).hsbBlue(), Qt::LeftButton, {},
+            QPoint(Look(f.window).hsbBlue()->width() / 2, Look(f.window).hsbBlue()->height() / 2));
         QVERIFY(Look(f.window).hsbBlue()->hasFocus());
         QVERIFY(Look(f.window).color(ColorSlot::Two) != 0);
         Look(f.window).codeFrame(ColorSlot::One)->field(CodeField::Red)->setFocus(Qt::MouseFocusReason);

@@ -144,7 +144,8 @@ private Q_SLOTS:
     void exitRunsTheShutdownOnce()
     {
         MainWindowFixture f;
-        QVERIFY(f.fakes.settings.write(kMain, QStringLiteral("Cap"), QStringLiteral("Tintwise Color Picker - sky.tcpc")));
+        QVERIFY(
+            f.fakes.settings.write(kMain, QStringLiteral("Cap"), QStringLiteral("Tintwise Color Picker - sky.tcpc")));
         QAction* exit = Look(f.window).action("mnuExit");
         QVERIFY(exit->isEnabled());
         exit->trigger();
