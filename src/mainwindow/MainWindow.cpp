@@ -20,6 +20,7 @@
 #include "sampling/ZoomFrame.h"
 #include "widgets/Buttons.h"
 #include "widgets/CodeFrame.h"
+#include "widgets/ColorDisplay.h"
 #include "widgets/FocusHome.h"
 #include "widgets/Prompts.h"
 #include "widgets/SettingsWrites.h"
@@ -77,6 +78,8 @@ struct MainWindow::Parts {
     QVBoxLayout* leftColumn = nullptr;
     QVBoxLayout* rightColumn = nullptr;
 
+    ColorDisplay* display1 = nullptr;
+    ColorDisplay* display2 = nullptr;
     CodeEntry* codeEntry = nullptr;
     Sliders* sliders = nullptr;
     CopyButtons* copyButtons = nullptr;
@@ -86,9 +89,6 @@ struct MainWindow::Parts {
     PaletteGrid* fraPal = nullptr;
     PaletteFiles* paletteFiles = nullptr;
     ColorFiles* colorFiles = nullptr;
-
-    Swatch* swatch(ColorSlot slot) const { return slot == ColorSlot::One ? picHover : picSelected; }
-    CodeFrame* frame(ColorSlot slot) const { return slot == ColorSlot::One ? Frame1 : Frame2; }
 };
 
 MainWindow::MainWindow(Services services, QWidget* parent)
@@ -104,7 +104,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     // Every view of the two colours follows the model: the swatches and code frames here (first, so that the
     // slides' captions take the fields' new channel colours), the slides in their feature.
-    connect(&d->colors, &WorkingColors::changed, this, &MainWindow::showColor);
+    d->display1 = new ColorDisplay(d->colors, ColorSlot::One, *d->picHover, *d->Frame1);
+    d->display2 = new ColorDisplay(d->colors, ColorSlot::Two, *d->picSelected, *d->Frame2);
 
     d->codeEntry = new CodeEntry(d->colors, *d->Frame1, *d->Frame2, { d->menu.mnuNotify, d->menu.mnuHigh },
         services.prompter, services.systemColors, *this);
@@ -233,10 +234,7 @@ void MainWindow::buildUi()
 
 void MainWindow::showColor(ColorSlot slot)
 {
-    Swatch* box = d->swatch(slot);
-    box->setColor(d->colors.color(slot));
-    box->emptyLabel()->setVisible(!d->colors.isSet(slot));
-    d->frame(slot)->show(d->colors.notations(slot));
+    (slot == ColorSlot::One ? d->display1 : d->display2)->show();
 }
 
 void MainWindow::continueFormLoad()
