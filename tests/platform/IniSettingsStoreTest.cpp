@@ -190,6 +190,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("expectedState");
         const auto corrupt = static_cast<int>(FileState::Corrupt);
         QTest::newRow("not UTF-8") << QByteArray("[Main]\nCap=\xff\xfe\x80\n") << corrupt;
+        QTest::newRow("a character cut at the end") << QByteArray("[Main]\nCap=caf\xC3") << corrupt;
         QTest::newRow("NUL byte") << QByteArray("[Main]\nCap=a\0b\n", 15) << corrupt;
         QTest::newRow("line without =") << QByteArray("[Main]\nstick True\n") << corrupt;
         QTest::newRow("key before any section") << QByteArray("stick=True\n[Main]\n") << corrupt;

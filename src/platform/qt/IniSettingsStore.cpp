@@ -1,6 +1,7 @@
 #include "platform/qt/IniSettingsStore.h"
 
 #include "platform/qt/LockFileWait.h"
+#include "platform/qt/StrictUtf8.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -192,10 +192,10 @@ QString IniSettingsStore::defaultFilePath()
 bool IniSettingsStore::parse(const QByteArray& bytes, Sections& sections)
 {
     sections.clear();
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
-    if (decoder.hasError() || text.contains(QChar(u'\0')))
+    const std::optional<QString> decoded = DecodeStrictUtf8(bytes, Utf8Bom::Skip);
+    if (!decoded || decoded->contains(QChar(u'\0')))
         return false;
+    const QString& text = *decoded;
     Section* current = nullptr;
     for (QStringView line : QStringView(text).split(u'\n')) {
         if (line.endsWith(u'\r'))

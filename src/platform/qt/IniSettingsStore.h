@@ -15,8 +15,9 @@ namespace tw::platform {
 // (a temporary file renamed over it), so a crash never leaves half a file behind. A read re-parses the
 // file only when its identity, size or times changed since the last parse; otherwise it costs one stat.
 //
-// A file that cannot be read or parsed reads as if it were empty. It is never overwritten: the first write
-// moves it aside as settings.ini.corrupt-<date and time> and starts a new file.
+// A file that cannot be read or parsed (text that is not whole, valid UTF-8 included) reads as if it were
+// empty. It is never overwritten: the first write moves it aside as settings.ini.corrupt-<date and time> and
+// starts a new file.
 class IniSettingsStore : public SettingsStore {
 public:
     // What the last look at the file found.
