@@ -4,6 +4,9 @@
 #include <QList>
 #include <QString>
 
+class QLockFile;
+
+#include <sys/stat.h>
 #include <sys/types.h>
 
 namespace tw::platform {
@@ -18,6 +21,11 @@ namespace tw::platform {
 // A file that cannot be read or parsed (text that is not whole, valid UTF-8 included) reads as if it were
 // empty. It is never overwritten: the first write moves it aside as settings.ini.corrupt-<date and time> and
 // starts a new file.
+//
+// The settings are private: a folder the store creates is 0700 and the file 0600, whatever the umask. A write
+// refuses a settings file that its owner made read-only.
+//
+// Failures are logged under the category "tw.settings" (warnings only, unless debug output is enabled).
 class IniSettingsStore : public SettingsStore {
 public:
     // What the last look at the file found.
@@ -36,6 +44,9 @@ public:
     bool apply(const QString& section, const QList<SettingsChange>& changes) override;
     bool removeSection(const QString& section) override;
     bool removeAll() override;
+    // After a failed write: the file or folder that failed and why, for example
+    // "/home/u/.config/tintwise-color-picker/settings.ini: Permission denied". Empty after a write that
+    // succeeded, including one that had nothing to change.
     QString lastError() const override { return m_lastError; }
 
     QString filePath() const { return m_filePath; }
@@ -70,6 +81,7 @@ private:
         qint64 modifiedNs = 0;
         qint64 changedNs = 0;
         friend bool operator==(const Stamp&, const Stamp&) = default;
+        static Stamp of(const struct stat& info);
     };
 
     // Brings the cache up to date with the file when the file changed since it was parsed.
@@ -81,6 +93,12 @@ private:
     bool modify(Edit edit);
     bool writeFile(const Sections& sections);
     bool moveAside();
+    // Creates the missing folders of the file's path, each 0700.
+    bool makeFolder();
+    bool takeLock(QLockFile& lock);
+    // Records why a write failed and answers false.
+    bool fail(const QString& path, const QString& reason);
+    bool failWithErrno(const QString& path, int error);
 
     QString m_filePath;
     QString m_movedAside;
