@@ -44,6 +44,16 @@ unsigned ModeOf(const QString& path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0xFFFFu;
 }
 
+// Sets a file's modification time seconds into the past.
+bool Age(const QString& path, int seconds)
+{
+    timespec times[2] {};
+    ::clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec -= seconds;
+    times[1] = times[0];
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+}
+
 // Sets the process's umask for as long as it lives.
 class UmaskScope {
 public:
@@ -369,6 +379,34 @@ private Q_SLOTS:
         QCOMPARE(ModeOf(config), 0700u);
         QCOMPARE(ModeOf(QFileInfo(path).path()), 0700u);
         QCOMPARE(ModeOf(path), 0600u);
+    }
+
+    void temporaryFilesOfKilledWritersAreRemoved()
+    {
+        const QDir folder(QFileInfo(m_path).path());
+        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        struct Leftover {
+            const char* name;
+            int ageSeconds;
+            bool removed;
+        };
+        const Leftover leftovers[] = {
+            { "settings.ini.tmp-Ab3xYz", 60, true },
+            // Younger than any write may take: its writer may still be busy.
+            { "settings.ini.tmp-Fresh1", 0, false },
+            // Not names this store writes.
+            { "settings.ini.tmp-longer1", 60, false },
+            { "settings.ini.backup", 60, false },
+            { "other.ini.tmp-Ab3xYz", 60, false },
+        };
+        for (const Leftover& leftover : leftovers) {
+            WriteAll(folder.filePath(QLatin1String(leftover.name)), "[Main]\nCap=half");
+            QVERIFY(Age(folder.filePath(QLatin1String(leftover.name)), leftover.ageSeconds));
+        }
+        IniSettingsStore store(m_path);
+        QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("x")));
+        for (const Leftover& leftover : leftovers)
+            QVERIFY2(QFile::exists(folder.filePath(QLatin1String(leftover.name))) != leftover.removed, leftover.name);
     }
 
     void aSettingsFileThatIsALinkStaysALink()

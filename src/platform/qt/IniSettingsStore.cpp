@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -492,6 +493,35 @@ bool IniSettingsStore::takeLock(QLockFile& lock)
     return fail(lockPath, QStringLiteral("the lock file cannot be created"));
 }
 
+void IniSettingsStore::removeLeftoverTemporaryFiles()
+{
+    // Runs under the lock, so no live writer of this file is between creating its temporary file and
+    // renaming it; the age check spares one whose lock was broken because it hung.
+    const QFileInfo file(WriteTarget(m_filePath));
+    const QByteArray folder = NativePath(file.absolutePath());
+    const QByteArray prefix = NativePath(file.fileName()) + kTemporaryInfix;
+    DIR* directory = ::opendir(folder.constData());
+    if (!directory)
+        return;
+    const auto closeDirectory = qScopeGuard([directory] { ::closedir(directory); });
+    const qint64 nowNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
+    while (const dirent* entry = ::readdir(directory)) {
+        const QByteArrayView name(entry->d_name);
+        if (name.size() != prefix.size() + kTemporaryRandomChars || !name.startsWith(prefix))
+            continue;
+        const QByteArray path = folder + '/' + name.toByteArray();
+        struct stat info { };
+        if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
+            continue;
+        if (nowNs - Nanoseconds(info.st_mtim) < static_cast<qint64>(kStaleLockMs) * 1000000)
+            continue;
+        if (::unlink(path.constData()) == 0)
+            qCDebug(lcSettings, "removed %s, left by a writer that was killed", path.constData());
+        else
+            qCDebug(lcSettings, "%s: %s", path.constData(), std::strerror(errno));
+    }
+}
+
 bool IniSettingsStore::writeFile(const Sections& sections)
 {
     const QByteArray bytes = serialize(sections);
@@ -544,6 +574,8 @@ bool IniSettingsStore::modify(Edit edit)
     QLockFile lock(m_filePath + QStringLiteral(".lock"));
     if (!takeLock(lock))
         return false;
+    if (!std::exchange(m_leftoversChecked, true))
+        removeLeftoverTemporaryFiles();
     // Under the lock the file is what the other processes left: start from it, so their keys are kept.
     refresh();
     const bool damaged = m_state == FileState::Corrupt || m_state == FileState::Unreadable;

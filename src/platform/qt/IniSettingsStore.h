@@ -23,7 +23,9 @@ namespace tw::platform {
 // starts a new file.
 //
 // The settings are private: a folder the store creates is 0700 and the file 0600, whatever the umask. A write
-// refuses a settings file that its owner made read-only.
+// refuses a settings file that its owner made read-only. The temporary file of a writer that was killed
+// (settings.ini.tmp-XXXXXX) is removed by the first write of a later store once it is older than any write
+// could take.
 //
 // Failures are logged under the category "tw.settings" (warnings only, unless debug output is enabled).
 class IniSettingsStore : public SettingsStore {
@@ -96,6 +98,7 @@ private:
     // Creates the missing folders of the file's path, each 0700.
     bool makeFolder();
     bool takeLock(QLockFile& lock);
+    void removeLeftoverTemporaryFiles();
     // Records why a write failed and answers false.
     bool fail(const QString& path, const QString& reason);
     bool failWithErrno(const QString& path, int error);
@@ -103,6 +106,7 @@ private:
     QString m_filePath;
     QString m_movedAside;
     QString m_lastError;
+    bool m_leftoversChecked = false;
     mutable Sections m_sections;
     mutable FileState m_state = FileState::Missing;
     mutable Stamp m_stamp;
