@@ -200,6 +200,24 @@ private Q_SLOTS:
         QCOMPARE(after.st_ino, before.st_ino);
     }
 
+    // A start killed between creating the lock file and writing its process id into it leaves an empty lock.
+    // The next start must not wait for QLockFile's 30 s, which is past its own wait, and so run unreachable.
+    void anEmptyLockOfAKilledStartIsBrokenInTime()
+    {
+        QString socketPath;
+        {
+            LocalSocketInstance first(m_runtime.path());
+            QCOMPARE(first.claim(), Role::Running);
+            socketPath = first.socketPath();
+        }
+        QFile lock(socketPath + QStringLiteral(".lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.close();
+        LocalSocketInstance next(m_runtime.path());
+        QCOMPARE(next.claim(), Role::Running);
+        QVERIFY(next.isListening());
+    }
+
     void aRunningCopyThatDoesNotAnswerIsAFailedHandOver()
     {
         LocalSocketInstance running(m_runtime.path());

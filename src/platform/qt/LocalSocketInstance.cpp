@@ -25,6 +25,9 @@ namespace {
     constexpr char kAccepted = 'A';
     // How long a start waits for another start that is deciding at the same moment.
     constexpr int kClaimLockTimeoutMs = 3000;
+    // A start holds the lock for one connection attempt (at most kConnectTimeoutMs) and a listen: a lock that
+    // names no process and is older than this was left by a start that was killed.
+    constexpr int kClaimLockStaleMs = 2500;
     constexpr int kConnectTimeoutMs = 1000;
 
     QString UserId()
@@ -107,9 +110,10 @@ SingleInstance::Role LocalSocketInstance::claim()
     if (!preparePrivateDirectory())
         return Role::Running;
     // Two starts at the same moment must not both decide to be the running copy: the test and the listen
-    // happen under a lock. A lock left by a crashed start is recognised as stale by QLockFile.
+    // happen under a lock. A lock left by a crashed start is recognised as stale by QLockFile: at once when
+    // it names a process that no longer runs, after kClaimLockStaleMs when it names none.
     QLockFile lock(m_socketPath + QStringLiteral(".lock"));
-    const bool locked = LockWithin(lock, kClaimLockTimeoutMs);
+    const bool locked = LockWithin(lock, kClaimLockTimeoutMs, kClaimLockStaleMs, StaleLocks::NamingNoProcess);
 
     auto* client = new QLocalSocket(m_context.get());
     client->connectToServer(m_socketPath);
