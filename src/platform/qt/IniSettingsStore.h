@@ -4,10 +4,10 @@
 #include <QList>
 #include <QString>
 
-class QLockFile;
-
 #include <sys/stat.h>
 #include <sys/types.h>
+
+class QLockFile;
 
 namespace tw::platform {
 
