@@ -229,6 +229,10 @@ bool LocalSocketInstance::sendHandOver(QLocalSocket& socket, const QString& comm
     char reply = 0;
     if (!socket.getChar(&reply) || reply != kAccepted)
         return giveUp("refused");
+    // This process may itself have been held up and find the answer only now: the running copy stops waiting
+    // for the 'K' no sooner than this deadline, so a 'K' sent after it could come to nothing.
+    if (deadline.hasExpired())
+        return giveUp("the answer came too late");
     // The running copy acts on the 'K' alone, so the 'K' must have left this process before success is
     // reported. Once it has, the running copy only waits to read it.
     socket.putChar(kConfirmed);
