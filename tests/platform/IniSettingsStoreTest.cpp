@@ -8,7 +8,11 @@
 #include <QTest>
 #include <QThread>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using tw::platform::IniSettingsStore;
@@ -33,6 +37,37 @@ QStringList CorruptCopies(const QString& directory)
 {
     return QDir(directory).entryList({ QStringLiteral("settings.ini.corrupt-*") }, QDir::Files | QDir::Dirs);
 }
+
+unsigned ModeOf(const QString& path)
+{
+    struct stat info { };
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0xFFFFu;
+}
+
+// Sets a file's modification time seconds into the past.
+bool Age(const QString& path, int seconds)
+{
+    timespec times[2] {};
+    ::clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec -= seconds;
+    times[1] = times[0];
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+}
+
+// Sets the process's umask for as long as it lives.
+class UmaskScope {
+public:
+    explicit UmaskScope(mode_t mask)
+        : m_saved(::umask(mask))
+    {
+    }
+    ~UmaskScope() { ::umask(m_saved); }
+    UmaskScope(const UmaskScope&) = delete;
+    UmaskScope& operator=(const UmaskScope&) = delete;
+
+private:
+    mode_t m_saved;
+};
 
 } // namespace
 
@@ -190,6 +225,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("expectedState");
         const auto corrupt = static_cast<int>(FileState::Corrupt);
         QTest::newRow("not UTF-8") << QByteArray("[Main]\nCap=\xff\xfe\x80\n") << corrupt;
+        QTest::newRow("a character cut at the end") << QByteArray("[Main]\nCap=caf\xC3") << corrupt;
         QTest::newRow("NUL byte") << QByteArray("[Main]\nCap=a\0b\n", 15) << corrupt;
         QTest::newRow("line without =") << QByteArray("[Main]\nstick True\n") << corrupt;
         QTest::newRow("key before any section") << QByteArray("stick=True\n[Main]\n") << corrupt;
@@ -256,6 +292,134 @@ private Q_SLOTS:
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!written);
         QCOMPARE(store.read(QStringLiteral("Main"), QStringLiteral("Cap")), QStringLiteral("kept"));
+    }
+
+    // Each row puts something in the way of a write: where it sits (relative to the temporary folder) and the
+    // error it gives. The path of the store is "app/settings.ini" unless the row names another.
+    void aFailedWriteSaysWhereAndWhy_data()
+    {
+        QTest::addColumn<QString>("storePath");
+        QTest::addColumn<QString>("fileInTheWay");
+        QTest::addColumn<QString>("madeReadOnly");
+        QTest::addColumn<QString>("failingPath");
+        QTest::addColumn<int>("error");
+        QTest::newRow("the folder is a file") << "app/settings.ini"
+                                              << "app"
+                                              << ""
+                                              << "app" << ENOTDIR;
+        QTest::newRow("a folder above it is a file") << "cfg/app/settings.ini"
+                                                     << "cfg"
+                                                     << ""
+                                                     << "cfg" << ENOTDIR;
+        QTest::newRow("the folder is read-only") << "app/settings.ini"
+                                                 << ""
+                                                 << "app"
+                                                 << "app" << EACCES;
+        QTest::newRow("the file is read-only") << "app/settings.ini"
+                                               << ""
+                                               << "app/settings.ini"
+                                               << "app/settings.ini" << EACCES;
+    }
+    void aFailedWriteSaysWhereAndWhy()
+    {
+        QFETCH(QString, storePath);
+        QFETCH(QString, fileInTheWay);
+        QFETCH(QString, madeReadOnly);
+        QFETCH(QString, failingPath);
+        QFETCH(int, error);
+        if (!madeReadOnly.isEmpty() && ::geteuid() == 0)
+            QSKIP("the superuser may write whatever the modes say");
+        const QDir root(m_dir.path());
+        IniSettingsStore store(root.filePath(storePath));
+        if (!fileInTheWay.isEmpty())
+            WriteAll(root.filePath(fileInTheWay), "not a folder");
+        const QString readOnly = root.filePath(madeReadOnly);
+        if (!madeReadOnly.isEmpty()) {
+            QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("kept")));
+            QVERIFY(store.lastError().isEmpty());
+            QVERIFY(::chmod(QFile::encodeName(readOnly).constData(), QFileInfo(readOnly).isDir() ? 0500 : 0400) == 0);
+        }
+
+        QVERIFY(!store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("changed")));
+        QCOMPARE(store.lastError(),
+            root.filePath(failingPath) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)));
+        if (!madeReadOnly.isEmpty())
+            QCOMPARE(store.read(QStringLiteral("Main"), QStringLiteral("Cap")), QStringLiteral("kept"));
+
+        // Once the way is clear, the next write succeeds and the error is gone.
+        if (!fileInTheWay.isEmpty())
+            QVERIFY(QFile::remove(root.filePath(fileInTheWay)));
+        if (!madeReadOnly.isEmpty())
+            QVERIFY(::chmod(QFile::encodeName(readOnly).constData(), 0700) == 0);
+        QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("changed")));
+        QCOMPARE(store.lastError(), QString());
+    }
+
+    void theSettingsArePrivateWhateverTheUmask_data()
+    {
+        QTest::addColumn<int>("umask");
+        QTest::newRow("000, everything open to everyone") << 0;
+        QTest::newRow("022, the usual one") << 022;
+        QTest::newRow("0277, not even writable by the owner") << 0277;
+    }
+    void theSettingsArePrivateWhateverTheUmask()
+    {
+        QFETCH(int, umask);
+        // The config folder above the program's own is missing too: every folder made on the way is private.
+        const QString config = m_dir.filePath(QStringLiteral("config"));
+        const QString path = config + QStringLiteral("/tintwise-color-picker/settings.ini");
+        {
+            const UmaskScope scope(static_cast<mode_t>(umask));
+            IniSettingsStore store(path);
+            QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("x")));
+            // A file left open to others by an earlier version is private again after the next write.
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), 0666) == 0);
+            QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("y")));
+        }
+        QCOMPARE(ModeOf(config), 0700u);
+        QCOMPARE(ModeOf(QFileInfo(path).path()), 0700u);
+        QCOMPARE(ModeOf(path), 0600u);
+    }
+
+    void temporaryFilesOfKilledWritersAreRemoved()
+    {
+        const QDir folder(QFileInfo(m_path).path());
+        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        struct Leftover {
+            const char* name;
+            int ageSeconds;
+            bool removed;
+        };
+        const Leftover leftovers[] = {
+            { "settings.ini.tmp-Ab3xYz", 60, true },
+            // Younger than any write may take: its writer may still be busy.
+            { "settings.ini.tmp-Fresh1", 0, false },
+            // Not names this store writes.
+            { "settings.ini.tmp-longer1", 60, false },
+            { "settings.ini.backup", 60, false },
+            { "other.ini.tmp-Ab3xYz", 60, false },
+        };
+        for (const Leftover& leftover : leftovers) {
+            WriteAll(folder.filePath(QLatin1String(leftover.name)), "[Main]\nCap=half");
+            QVERIFY(Age(folder.filePath(QLatin1String(leftover.name)), leftover.ageSeconds));
+        }
+        IniSettingsStore store(m_path);
+        QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("x")));
+        for (const Leftover& leftover : leftovers)
+            QVERIFY2(QFile::exists(folder.filePath(QLatin1String(leftover.name))) != leftover.removed, leftover.name);
+    }
+
+    void aSettingsFileThatIsALinkStaysALink()
+    {
+        const QString real = m_dir.filePath(QStringLiteral("dotfiles/settings.ini"));
+        QVERIFY(QDir().mkpath(QFileInfo(real).path()));
+        QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
+        WriteAll(real, "[Main]\nCap=old\n");
+        QVERIFY(QFile::link(real, m_path));
+        IniSettingsStore store(m_path);
+        QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("new")));
+        QVERIFY(QFileInfo(m_path).isSymLink());
+        QCOMPARE(ReadAll(real), QByteArray("[Main]\nCap=new\n"));
     }
 
     void findsTheFileUnderTheConfigFolder_data()

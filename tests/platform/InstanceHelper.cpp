@@ -4,8 +4,8 @@
 //                                      hands over "served" and prints "delivered" or "failed".
 //   tw_instance_helper send PATH       claims and hands PATH over: exit 0 delivered, 1 failed, 3 no copy ran
 //   tw_instance_helper connect SOCKET PATH [UID]
-//                                      sends a well-formed message straight to SOCKET, as user UID when given
-//                                      (needs root): exit 0 accepted, 1 no answer, 4 could not connect
+//                                      hands PATH over straight through SOCKET, as user UID when given (needs
+//                                      root): exit 0 delivered, 1 not delivered, 4 could not connect
 // With TW_START_GATE set to a path, serve and send wait until that file exists, so that several helpers claim at
 // the same moment.
 #include "platform/qt/LocalSocketInstance.h"
@@ -49,11 +49,7 @@ int main(int argc, char* argv[])
         socket.connectToServer(arguments[2]);
         if (!socket.waitForConnected(2000))
             return 4;
-        socket.write(LocalSocketInstance::encodeMessage(arguments[3]));
-        socket.waitForBytesWritten(2000);
-        if (!socket.waitForReadyRead(3000))
-            return 1;
-        return socket.readAll() == "A" ? 0 : 1;
+        return LocalSocketInstance::sendHandOver(socket, arguments[3]) ? 0 : 1;
     }
 
     const QByteArray gate = qgetenv("TW_START_GATE");

@@ -1,9 +1,11 @@
 #include "platform/qt/LocalSocketInstance.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,8 +49,12 @@ class LocalSocketInstanceTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_runtime;
 
-    // Messages sent straight to the running copy's socket: answers whether it accepted.
-    bool SendRaw(const QString& socketPath, const QByteArray& bytes, bool* closed = nullptr)
+    enum class Confirm { Yes, No };
+
+    // Bytes sent straight to the running copy's socket, confirmed when it accepts them unless told not to:
+    // answers whether it accepted.
+    bool SendRaw(
+        const QString& socketPath, const QByteArray& bytes, bool* closed = nullptr, Confirm confirm = Confirm::Yes)
     {
         QLocalSocket socket;
         socket.connectToServer(socketPath);
@@ -61,7 +67,21 @@ class LocalSocketInstanceTest : public QObject {
             LocalSocketInstance::kMessageTimeoutMs + 2000);
         if (closed)
             *closed = socket.state() != QLocalSocket::ConnectedState;
-        return socket.readAll() == "A";
+        const bool accepted = socket.readAll() == QByteArray(1, LocalSocketInstance::kAccepted);
+        if (accepted && confirm == Confirm::Yes) {
+            socket.putChar(LocalSocketInstance::kConfirmed);
+            socket.waitForBytesWritten(2000);
+        }
+        return accepted;
+    }
+
+    // A path of the given length in UTF-8, made of folder names of ordinary length.
+    static QString PathOfLength(qsizetype bytes)
+    {
+        QString path;
+        while (path.size() + 101 < bytes)
+            path += u'/' + QString(100, u'd');
+        return path + u'/' + QString(bytes - path.size() - 1, u'f');
     }
 
 private Q_SLOTS:
@@ -81,6 +101,11 @@ private Q_SLOTS:
         // A start without a file hands over an empty command line: the running copy comes forward.
         QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), QString() }), 0);
         QTRY_COMPARE(received, (QStringList { path, QString() }));
+        // Far longer than PATH_MAX, which binds one system call, not a path opened a folder at a time.
+        const QString longPath = PathOfLength(20010);
+        QCOMPARE(longPath.toUtf8().size(), 20010);
+        QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), longPath }), 0);
+        QTRY_COMPARE(received, (QStringList { path, QString(), longPath }));
     }
 
     void handOversBeforeTheReceiverIsSetAreKept()
@@ -200,6 +225,73 @@ private Q_SLOTS:
         QCOMPARE(after.st_ino, before.st_ino);
     }
 
+    // The running copy is stopped while a later start waits for it; it reads the message only after the later
+    // start gave up and reported the failure. The file must not open then.
+    void aHandOverTheSenderGaveUpOnIsNeverOpened()
+    {
+        QProcess running;
+        running.setProcessEnvironment(RuntimeEnvironment(m_runtime.path()));
+        running.start(QStringLiteral(TW_INSTANCE_HELPER), { QStringLiteral("serve") });
+        QVERIFY(running.waitForReadyRead(20000));
+        QCOMPARE(running.readLine().trimmed(), QByteArray("running"));
+        const auto pid = static_cast<pid_t>(running.processId());
+        const auto stopRunning = qScopeGuard([&] {
+            ::kill(pid, SIGCONT);
+            running.kill();
+            running.waitForFinished();
+        });
+        QCOMPARE(::kill(pid, SIGSTOP), 0);
+        QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), QStringLiteral("/given-up.tcpc") }), 1);
+        QCOMPARE(::kill(pid, SIGCONT), 0);
+        // Handled after the stale connection, so once it arrives the given-up one would have too.
+        QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), QStringLiteral("/after.tcpc") }), 0);
+        QByteArray output;
+        QTRY_VERIFY((output += running.readAllStandardOutput()).contains("received:/after.tcpc"));
+        QCOMPARE(output, QByteArray("received:/after.tcpc\n"));
+    }
+
+    void aMessageAcceptedButNotConfirmedIsDropped()
+    {
+        LocalSocketInstance running(m_runtime.path());
+        QCOMPARE(running.claim(), Role::Running);
+        QStringList received;
+        running.setReceiver([&](const QString& path) { received.append(path); });
+        QVERIFY(SendRaw(running.socketPath(), LocalSocketInstance::encodeMessage(QStringLiteral("/unconfirmed.tcpc")),
+            nullptr, Confirm::No));
+        QVERIFY(SendRaw(running.socketPath(), LocalSocketInstance::encodeMessage(QStringLiteral("/ok.tcpc"))));
+        QTRY_COMPARE(received, QStringList { QStringLiteral("/ok.tcpc") });
+    }
+
+    // A start killed between creating the lock file and writing its process id into it leaves an empty lock.
+    // The next start must not wait for QLockFile's 30 s, which is past its own wait, and so run unreachable.
+    void anEmptyLockOfAKilledStartIsBrokenInTime()
+    {
+        QString socketPath;
+        {
+            LocalSocketInstance first(m_runtime.path());
+            QCOMPARE(first.claim(), Role::Running);
+            socketPath = first.socketPath();
+        }
+        QFile lock(socketPath + QStringLiteral(".lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.close();
+        LocalSocketInstance next(m_runtime.path());
+        QCOMPARE(next.claim(), Role::Running);
+        QVERIFY(next.isListening());
+    }
+
+    void aCopyThatCannotListenRunsOnItsOwn()
+    {
+        // The socket's path is longer than a local socket address may be.
+        const QString base = m_runtime.filePath(QString(100, u'x'));
+        QVERIFY(QDir().mkpath(base));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^cannot listen on .*instance-")));
+        LocalSocketInstance running(base);
+        QCOMPARE(running.claim(), Role::Running);
+        QVERIFY(!running.isListening());
+        running.setReceiver([](const QString&) {});
+    }
+
     void aRunningCopyThatDoesNotAnswerIsAFailedHandOver()
     {
         LocalSocketInstance running(m_runtime.path());
@@ -267,6 +359,9 @@ private Q_SLOTS:
         QTest::newRow("4 GB announced") << header(0xFFFFFFFFu);
         QTest::newRow("more bytes than announced") << header(2) + "abc";
         QTest::newRow("not UTF-8") << header(2) + "\xff\xfe";
+        QTest::newRow("a character cut at the end") << header(4) + "caf\xC3";
+        QTest::newRow("confirmed before it was accepted")
+            << LocalSocketInstance::encodeMessage(QStringLiteral("/early.tcpc")) + LocalSocketInstance::kConfirmed;
         QTest::newRow("NUL in the path") << header(3) + QByteArray("a\0b", 3);
         QTest::newRow("cut short, then silence") << header(10) + "abc";
     }
@@ -280,9 +375,7 @@ private Q_SLOTS:
         bool closed = false;
         QVERIFY(!SendRaw(running.socketPath(), message, &closed));
         QVERIFY(closed);
-        QTest::qWait(50);
-        QVERIFY(received.isEmpty());
-        // The running copy goes on taking well-formed hand-overs.
+        // The running copy goes on taking well-formed hand-overs, and nothing else came before this one.
         QVERIFY(SendRaw(running.socketPath(), LocalSocketInstance::encodeMessage(QStringLiteral("/ok.tcpc"))));
         QTRY_COMPARE(received, QStringList { QStringLiteral("/ok.tcpc") });
     }
@@ -293,10 +386,13 @@ private Q_SLOTS:
         QCOMPARE(running.claim(), Role::Running);
         QStringList received;
         running.setReceiver([&](const QString& path) { received.append(path); });
-        const QString longPath = QString(LocalSocketInstance::kMaxPathBytes + 1, u'a');
-        QCOMPARE(RunHelper(m_runtime.path(), { QStringLiteral("send"), longPath }), 1);
-        QTest::qWait(50);
-        QVERIFY(received.isEmpty());
+        // Longer than any command line can carry, so sent from here: it is refused before anything is sent,
+        // and this process's events need not run meanwhile.
+        LocalSocketInstance later(m_runtime.path());
+        QCOMPARE(later.claim(), Role::AnotherRuns);
+        QVERIFY(!later.handOver(QString(LocalSocketInstance::kMaxPathBytes + 1, u'a')));
+        QVERIFY(SendRaw(running.socketPath(), LocalSocketInstance::encodeMessage(QStringLiteral("/ok.tcpc"))));
+        QTRY_COMPARE(received, QStringList { QStringLiteral("/ok.tcpc") });
     }
 };
 

@@ -1,16 +1,20 @@
 #include "platform/qt/IniSettingsStore.h"
 
 #include "platform/qt/LockFileWait.h"
+#include "platform/qt/StrictUtf8.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
-#include <QStringDecoder>
+#include <QLoggingCategory>
+#include <QScopeGuard>
 
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,6 +23,8 @@
 namespace tw::platform {
 
 namespace {
+
+    Q_LOGGING_CATEGORY(lcSettings, "tw.settings", QtWarningMsg)
 
     // How long a write waits for another process's write to finish before it gives up.
     constexpr int kLockTimeoutMs = 5000;
@@ -33,6 +39,44 @@ namespace {
     QByteArray NativePath(const QString& path)
     {
         return QFile::encodeName(path);
+    }
+
+    QString ErrorText(int error)
+    {
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+
+    // A writer's temporary file is the file's own name with this and six random characters after it.
+    const QByteArray kTemporaryInfix = QByteArrayLiteral(".tmp-");
+    constexpr qsizetype kTemporaryRandomChars = 6;
+
+    // A settings file that is a symbolic link (kept with the user's other configuration files, say) stays one:
+    // the file it points to is replaced.
+    QString WriteTarget(const QString& path)
+    {
+        QFileInfo file(path);
+        for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
+            file.setFile(file.symLinkTarget());
+        return file.isSymLink() ? path : file.filePath();
+    }
+
+    bool WriteWhole(int fd, const QByteArray& bytes)
+    {
+        const char* data = bytes.constData();
+        qsizetype left = bytes.size();
+        while (left > 0) {
+            const ssize_t count = ::write(fd, data, static_cast<size_t>(left));
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count <= 0) {
+                if (count == 0)
+                    errno = EIO;
+                return false;
+            }
+            data += count;
+            left -= count;
+        }
+        return true;
     }
 
     bool IsNameSpecial(QChar c)
@@ -189,13 +233,18 @@ QString IniSettingsStore::defaultFilePath()
     return base + QStringLiteral("/tintwise-color-picker/settings.ini");
 }
 
+IniSettingsStore::Stamp IniSettingsStore::Stamp::of(const struct stat& info)
+{
+    return { true, info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim) };
+}
+
 bool IniSettingsStore::parse(const QByteArray& bytes, Sections& sections)
 {
     sections.clear();
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
-    if (decoder.hasError() || text.contains(QChar(u'\0')))
+    const std::optional<QString> decoded = DecodeStrictUtf8(bytes, Utf8Bom::Skip);
+    if (!decoded || decoded->contains(QChar(u'\0')))
         return false;
+    const QString& text = *decoded;
     Section* current = nullptr;
     for (QStringView line : QStringView(text).split(u'\n')) {
         if (line.endsWith(u'\r'))
@@ -274,7 +323,7 @@ void IniSettingsStore::refresh() const
     Stamp now;
     struct stat info { };
     if (::stat(NativePath(m_filePath).constData(), &info) == 0)
-        now = { true, info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim) };
+        now = Stamp::of(info);
     if (now != m_stamp)
         load();
 }
@@ -302,32 +351,34 @@ void IniSettingsStore::load() const
             return;
         }
         // Remembered, so an unreadable file is tried again only once it changes.
-        m_stamp
-            = { true, info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim) };
+        m_stamp = Stamp::of(info);
         m_state = FileState::Unreadable;
+        qCWarning(lcSettings, "%s: %s; the settings read as defaults", path.constData(), std::strerror(error));
         return;
     }
     struct stat info { };
     if (::fstat(fd, &info) != 0) {
+        qCWarning(lcSettings, "%s: %s; the settings read as defaults", path.constData(), std::strerror(errno));
         ::close(fd);
         m_state = FileState::Unreadable;
         return;
     }
-    m_stamp = { true, info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim) };
+    m_stamp = Stamp::of(info);
     if (!S_ISREG(info.st_mode)) {
+        qCWarning(lcSettings, "%s: not a regular file; the settings read as defaults", path.constData());
         ::close(fd);
         m_state = FileState::Unreadable;
         return;
     }
     QByteArray bytes;
-    bool readFailed = false;
+    int readError = 0;
     char buffer[16384];
     while (bytes.size() <= kMaxFileSize) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0) {
-            readFailed = true;
+            readError = errno;
             break;
         }
         if (count == 0)
@@ -335,16 +386,31 @@ void IniSettingsStore::load() const
         bytes.append(buffer, static_cast<qsizetype>(count));
     }
     m_pinnedFd = fd;
-    if (readFailed) {
+    if (readError != 0) {
+        qCWarning(lcSettings, "%s: %s; the settings read as defaults", path.constData(), std::strerror(readError));
         m_state = FileState::Unreadable;
         return;
     }
     if (bytes.size() > kMaxFileSize || !parse(bytes, m_sections)) {
+        qCWarning(
+            lcSettings, "%s: not a settings file of this program; the settings read as defaults", path.constData());
         m_sections.clear();
         m_state = FileState::Corrupt;
         return;
     }
     m_state = FileState::Valid;
+}
+
+bool IniSettingsStore::fail(const QString& path, const QString& reason)
+{
+    m_lastError = path + QStringLiteral(": ") + reason;
+    qCWarning(lcSettings, "write failed: %s", qUtf8Printable(m_lastError));
+    return false;
+}
+
+bool IniSettingsStore::failWithErrno(const QString& path, int error)
+{
+    return fail(path, ErrorText(error));
 }
 
 bool IniSettingsStore::moveAside()
@@ -355,9 +421,105 @@ bool IniSettingsStore::moveAside()
     for (int attempt = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++attempt)
         target = stem + u'-' + QString::number(attempt);
     if (::rename(NativePath(m_filePath).constData(), NativePath(target).constData()) != 0)
-        return false;
+        return fail(m_filePath, QStringLiteral("cannot move the damaged file aside (%1)").arg(ErrorText(errno)));
+    qCWarning(lcSettings, "kept the damaged settings file as %s", qUtf8Printable(target));
     m_movedAside = target;
     return true;
+}
+
+bool IniSettingsStore::makeFolder()
+{
+    // The folders that are missing, innermost last. A path that runs through a file ends at that file, which
+    // is then the one named in the error.
+    QStringList missing;
+    QString folder = QFileInfo(m_filePath).absolutePath();
+    for (;;) {
+        struct stat info { };
+        if (::stat(NativePath(folder).constData(), &info) == 0) {
+            if (!S_ISDIR(info.st_mode))
+                return failWithErrno(folder, ENOTDIR);
+            break;
+        }
+        if (errno != ENOENT && errno != ENOTDIR)
+            return failWithErrno(folder, errno);
+        missing.prepend(folder);
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    for (const QString& each : std::as_const(missing)) {
+        const QByteArray native = NativePath(each);
+        if (::mkdir(native.constData(), 0700) != 0) {
+            const int error = errno;
+            struct stat info { };
+            // Another process may have made it meanwhile.
+            if (error == EEXIST && ::stat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+                continue;
+            return failWithErrno(each, error);
+        }
+        // mkdir's mode passes through the umask: a umask of 000 must not leave the settings open to others,
+        // nor one of 0277 leave the folder unwritable to its owner.
+        if (::chmod(native.constData(), 0700) != 0)
+            return failWithErrno(each, errno);
+    }
+    return true;
+}
+
+bool IniSettingsStore::takeLock(QLockFile& lock)
+{
+    if (LockWithin(lock, kLockTimeoutMs, kStaleLockMs))
+        return true;
+    const QString lockPath = m_filePath + QStringLiteral(".lock");
+    switch (lock.error()) {
+    case QLockFile::LockFailedError:
+        return fail(lockPath, QStringLiteral("held by another process for more than %1 s").arg(kLockTimeoutMs / 1000));
+    case QLockFile::PermissionError:
+    case QLockFile::UnknownError:
+    case QLockFile::NoError: {
+        // QLockFile does not say why it could not create the file; the folder usually does.
+        const QString folder = QFileInfo(m_filePath).absolutePath();
+        const QByteArray native = NativePath(folder);
+        struct stat info { };
+        if (::stat(native.constData(), &info) != 0)
+            return failWithErrno(folder, errno);
+        if (!S_ISDIR(info.st_mode))
+            return failWithErrno(folder, ENOTDIR);
+        if (::access(native.constData(), W_OK) != 0)
+            return failWithErrno(folder, errno);
+        return fail(lockPath, QStringLiteral("the lock file cannot be created"));
+    }
+    }
+    return fail(lockPath, QStringLiteral("the lock file cannot be created"));
+}
+
+void IniSettingsStore::removeLeftoverTemporaryFiles()
+{
+    // Runs under the lock, so no live writer of this file is between creating its temporary file and
+    // renaming it; the age check spares one whose lock was broken because it hung.
+    const QFileInfo file(WriteTarget(m_filePath));
+    const QByteArray folder = NativePath(file.absolutePath());
+    const QByteArray prefix = NativePath(file.fileName()) + kTemporaryInfix;
+    DIR* directory = ::opendir(folder.constData());
+    if (!directory)
+        return;
+    const auto closeDirectory = qScopeGuard([directory] { ::closedir(directory); });
+    const qint64 nowNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
+    while (const dirent* entry = ::readdir(directory)) {
+        const QByteArrayView name(entry->d_name);
+        if (name.size() != prefix.size() + kTemporaryRandomChars || !name.startsWith(prefix))
+            continue;
+        const QByteArray path = folder + '/' + name.toByteArray();
+        struct stat info { };
+        if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
+            continue;
+        if (nowNs - Nanoseconds(info.st_mtim) < static_cast<qint64>(kStaleLockMs) * 1000000)
+            continue;
+        if (::unlink(path.constData()) == 0)
+            qCDebug(lcSettings, "removed %s, left by a writer that was killed", path.constData());
+        else
+            qCDebug(lcSettings, "%s: %s", path.constData(), std::strerror(errno));
+    }
 }
 
 bool IniSettingsStore::writeFile(const Sections& sections)
@@ -365,31 +527,63 @@ bool IniSettingsStore::writeFile(const Sections& sections)
     const QByteArray bytes = serialize(sections);
     // Never write a file that this store would read back as corrupt.
     if (bytes.size() > kMaxFileSize)
-        return false;
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+        return fail(m_filePath, QStringLiteral("the settings would be larger than %1 bytes").arg(kMaxFileSize));
+    const QString targetPath = WriteTarget(m_filePath);
+    const QByteArray target = NativePath(targetPath);
+    // The new file replaces the old one by rename, which the old file's own mode would not stop: a settings
+    // file its owner made read-only is respected here.
+    if (::access(target.constData(), W_OK) != 0 && errno != ENOENT)
+        return failWithErrno(m_filePath, errno);
+
+    QByteArray temporary = target + kTemporaryInfix + QByteArray(kTemporaryRandomChars, 'X');
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return failWithErrno(m_filePath, errno);
+    bool renamed = false;
+    const auto cleanUp = qScopeGuard([&] {
+        if (!renamed)
+            ::unlink(temporary.constData());
+    });
+    // 0600 whatever the umask: only the user may read or change the settings.
+    if (::fchmod(fd, 0600) != 0 || !WriteWhole(fd, bytes) || ::fsync(fd) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return failWithErrno(m_filePath, error);
     }
-    return file.commit();
+    if (::close(fd) != 0)
+        return failWithErrno(m_filePath, errno);
+    if (::rename(temporary.constData(), target.constData()) != 0)
+        return failWithErrno(m_filePath, errno);
+    renamed = true;
+    // The rename reaches the disk with the folder. The new file is in place whatever this answers, so a
+    // failure here is not a failed write.
+    const int folder
+        = ::open(NativePath(QFileInfo(targetPath).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        (void)::fsync(folder);
+        ::close(folder);
+    }
+    return true;
 }
 
 template<typename Edit>
 bool IniSettingsStore::modify(Edit edit)
 {
-    if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
+    if (!makeFolder())
         return false;
     QLockFile lock(m_filePath + QStringLiteral(".lock"));
-    if (!LockWithin(lock, kLockTimeoutMs, kStaleLockMs))
+    if (!takeLock(lock))
         return false;
+    if (!std::exchange(m_leftoversChecked, true))
+        removeLeftoverTemporaryFiles();
     // Under the lock the file is what the other processes left: start from it, so their keys are kept.
     refresh();
     const bool damaged = m_state == FileState::Corrupt || m_state == FileState::Unreadable;
     Sections next = damaged ? Sections {} : m_sections;
-    if (!edit(next))
+    if (!edit(next)) {
+        m_lastError.clear();
         return true;
+    }
     if (damaged && !moveAside())
         return false;
     if (!writeFile(next)) {
@@ -397,6 +591,7 @@ bool IniSettingsStore::modify(Edit edit)
         m_loaded = false;
         return false;
     }
+    m_lastError.clear();
     // Pin and stamp the new file; the lock keeps other writers away until this is done.
     releasePin();
     m_sections = std::move(next);
@@ -405,8 +600,7 @@ bool IniSettingsStore::modify(Edit edit)
     const int fd = ::open(NativePath(m_filePath).constData(), O_RDONLY | O_CLOEXEC);
     struct stat info { };
     if (fd >= 0 && ::fstat(fd, &info) == 0) {
-        m_stamp
-            = { true, info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim) };
+        m_stamp = Stamp::of(info);
         m_pinnedFd = fd;
     } else {
         if (fd >= 0)
@@ -438,15 +632,18 @@ bool IniSettingsStore::removeSection(const QString& section)
 bool IniSettingsStore::removeAll()
 {
     QLockFile lock(m_filePath + QStringLiteral(".lock"));
-    if (QFileInfo::exists(QFileInfo(m_filePath).absolutePath()) && !LockWithin(lock, kLockTimeoutMs, kStaleLockMs))
+    // Without its folder there is no file to remove, and no place for a lock.
+    if (QFileInfo(QFileInfo(m_filePath).absolutePath()).isDir() && !takeLock(lock))
         return false;
     refresh();
     bool done = true;
     if (m_state == FileState::Corrupt || m_state == FileState::Unreadable)
         done = moveAside();
-    else if (m_state == FileState::Valid)
-        done = ::unlink(NativePath(m_filePath).constData()) == 0 || errno == ENOENT;
+    else if (m_state == FileState::Valid && ::unlink(NativePath(m_filePath).constData()) != 0 && errno != ENOENT)
+        done = failWithErrno(m_filePath, errno);
     m_loaded = false;
+    if (done)
+        m_lastError.clear();
     return done;
 }
 

@@ -4,7 +4,10 @@
 #include <QList>
 #include <QString>
 
+#include <sys/stat.h>
 #include <sys/types.h>
+
+class QLockFile;
 
 namespace tw::platform {
 
@@ -15,8 +18,16 @@ namespace tw::platform {
 // (a temporary file renamed over it), so a crash never leaves half a file behind. A read re-parses the
 // file only when its identity, size or times changed since the last parse; otherwise it costs one stat.
 //
-// A file that cannot be read or parsed reads as if it were empty. It is never overwritten: the first write
-// moves it aside as settings.ini.corrupt-<date and time> and starts a new file.
+// A file that cannot be read or parsed (text that is not whole, valid UTF-8 included) reads as if it were
+// empty. It is never overwritten: the first write moves it aside as settings.ini.corrupt-<date and time> and
+// starts a new file.
+//
+// The settings are private: a folder the store creates is 0700 and the file 0600, whatever the umask. A write
+// refuses a settings file that its owner made read-only. The temporary file of a writer that was killed
+// (settings.ini.tmp-XXXXXX) is removed by the first write of a later store once it is older than any write
+// could take.
+//
+// Failures are logged under the category "tw.settings" (warnings only, unless debug output is enabled).
 class IniSettingsStore : public SettingsStore {
 public:
     // What the last look at the file found.
@@ -35,6 +46,9 @@ public:
     bool apply(const QString& section, const QList<SettingsChange>& changes) override;
     bool removeSection(const QString& section) override;
     bool removeAll() override;
+    // After a failed write: the file or folder that failed and why, for example
+    // "/home/u/.config/tintwise-color-picker/settings.ini: Permission denied". Empty after a write that
+    // succeeded, including one that had nothing to change.
     QString lastError() const override { return m_lastError; }
 
     QString filePath() const { return m_filePath; }
@@ -69,6 +83,7 @@ private:
         qint64 modifiedNs = 0;
         qint64 changedNs = 0;
         friend bool operator==(const Stamp&, const Stamp&) = default;
+        static Stamp of(const struct stat& info);
     };
 
     // Brings the cache up to date with the file when the file changed since it was parsed.
@@ -80,10 +95,18 @@ private:
     bool modify(Edit edit);
     bool writeFile(const Sections& sections);
     bool moveAside();
+    // Creates the missing folders of the file's path, each 0700.
+    bool makeFolder();
+    bool takeLock(QLockFile& lock);
+    void removeLeftoverTemporaryFiles();
+    // Records why a write failed and answers false.
+    bool fail(const QString& path, const QString& reason);
+    bool failWithErrno(const QString& path, int error);
 
     QString m_filePath;
     QString m_movedAside;
     QString m_lastError;
+    bool m_leftoversChecked = false;
     mutable Sections m_sections;
     mutable FileState m_state = FileState::Missing;
     mutable Stamp m_stamp;

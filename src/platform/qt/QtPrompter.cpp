@@ -42,7 +42,11 @@ namespace {
 
 PromptAnswer QtPrompter::ask(QWidget* parent, const Prompt& prompt)
 {
-    QMessageBox box(ToQtIcon(prompt.icon), prompt.title, prompt.text, QMessageBox::NoButton, parent);
+    QMessageBox box(ToQtIcon(prompt.icon), prompt.title, QString(), QMessageBox::NoButton, parent);
+    // The text often carries what the user typed or a file held; left to guess, the box would render
+    // "<h1>x</h1>" as a heading. Set before the text, so no guess is ever made.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(prompt.text);
     box.setWindowModality(Qt::ApplicationModal);
     switch (prompt.buttons) {
     case PromptButtons::Ok:

@@ -3,7 +3,7 @@
 
 namespace tw::platform {
 
-// Message boxes as QMessageBox, application-modal.
+// Message boxes as QMessageBox, application-modal. The text is shown as it stands, never as markup.
 class QtPrompter : public Prompter {
 public:
     PromptAnswer ask(QWidget* parent, const Prompt& prompt) override;

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QPixmap>
 #include <QScreen>
 
@@ -15,6 +16,8 @@
 namespace tw::platform {
 
 namespace {
+
+    Q_LOGGING_CATEGORY(lcScreen, "tw.screen", QtWarningMsg)
 
     bool OnX11()
     {
@@ -43,8 +46,10 @@ namespace {
             return std::nullopt;
         xcb_query_pointer_reply_t* reply
             = xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root->root), nullptr);
-        if (!reply)
+        if (!reply) {
+            qCDebug(lcScreen, "the X server did not say where the pointer is; asking the toolkit");
             return std::nullopt;
+        }
         const QPoint position(reply->root_x, reply->root_y);
         std::free(reply);
         return position;
@@ -61,14 +66,26 @@ namespace {
 std::optional<QImage> QtScreen::grabPrimaryScreen()
 {
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen || !ScreenReadable())
+    if (!screen) {
+        qCDebug(lcScreen, "no screen to grab");
         return std::nullopt;
+    }
+    // Expected in a Wayland session, and said to the user by the caller: not worth a warning.
+    if (!ScreenReadable()) {
+        qCDebug(lcScreen, "an X11 client in a Wayland session cannot read the screen");
+        return std::nullopt;
+    }
     const QPixmap pixmap = screen->grabWindow(0);
-    if (pixmap.isNull() || pixmap.width() <= 0 || pixmap.height() <= 0)
+    if (pixmap.isNull() || pixmap.width() <= 0 || pixmap.height() <= 0) {
+        qCWarning(lcScreen, "grabbing the screen %s (platform %s) gave no picture", qUtf8Printable(screen->name()),
+            qUtf8Printable(QGuiApplication::platformName()));
         return std::nullopt;
+    }
     QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-    if (image.isNull())
+    if (image.isNull()) {
+        qCWarning(lcScreen, "a screen grab of %dx%d pixels could not be converted", pixmap.width(), pixmap.height());
         return std::nullopt;
+    }
     // The grab holds device pixels; the image is used pixel for pixel.
     image.setDevicePixelRatio(1.0);
     return image;
