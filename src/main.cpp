@@ -9,6 +9,7 @@
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSystemColors.h"
+#include "platform/qt/UnixSignalNotifier.h"
 
 #include <QApplication>
 #include <QFile>
@@ -48,6 +49,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     // The program ends through the main window's shutdown, never because a dialog was the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
+    tw::platform::UnixSignalNotifier terminations;
 
     tw::platform::QtPrompter prompter;
     tw::platform::QtSystemColors systemColors;
@@ -73,5 +75,10 @@ int main(int argc, char* argv[])
     window.continueFormLoad();
     window.show();
     instance.setReceiver([&window](const QString& handedOver) { window.receiveHandOver(handedOver); });
+    // Ended by the system (kill, Ctrl+C in a terminal, a closed terminal, the session ending): the same
+    // orderly shutdown as closing the window, so the settings are saved and "Cap" is emptied. A request that
+    // came during start-up waits in the notifier until the event loop runs.
+    QObject::connect(&terminations, &tw::platform::UnixSignalNotifier::terminationRequested, &window,
+        [&window](tw::platform::TerminationReason) { window.shutdown(); });
     return QApplication::exec();
 }
