@@ -43,8 +43,12 @@ void ColorFiles::openColor(ColorSlot slot)
     const QString path = m_services.fileDialogs.getOpenFileName(&m_window, title, kFilter, kPattern);
     if (path.isEmpty())
         return;
-    const std::optional<std::string> plain = ReadEncodedFile(path);
-    const std::optional<core::ColorText> color = plain ? core::ParseColorText(*plain) : std::nullopt;
+    const ReadResult read = ReadEncodedFile(path);
+    if (const auto failed = ReadFailedMessage(path, read)) {
+        Tell(m_services.prompter, &m_window, *failed);
+        return;
+    }
+    const std::optional<core::ColorText> color = read.plain ? core::ParseColorText(*read.plain) : std::nullopt;
     if (!color) {
         Tell(m_services.prompter, &m_window,
             { "This is not a valid Color file and it cannot be read", core::MessageIcon::Exclamation });
@@ -75,7 +79,13 @@ bool ColorFiles::openCommandLineFile(const QString& path)
 {
     // A relative path names a file in the folder the program was started from.
     const QFileInfo file(path);
-    const std::optional<std::string> plain = ReadEncodedFile(file.absoluteFilePath());
+    const ReadResult read = ReadEncodedFile(file.absoluteFilePath());
+    if (auto failed = ReadFailedMessage(file.absoluteFilePath(), read)) {
+        failed->icon = core::MessageIcon::Critical;
+        Tell(m_services.prompter, &m_window, *failed);
+        return false;
+    }
+    const std::optional<std::string>& plain = read.plain;
     const std::optional<core::ColorText> color = plain ? core::ParseColorText(*plain) : std::nullopt;
     const std::optional<core::Palette> palette = plain && !color ? core::ParsePaletteText(*plain) : std::nullopt;
     if (!color && !palette) {

@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 #include <vector>
 
 namespace tw {
@@ -36,19 +39,57 @@ namespace {
 
 } // namespace
 
-std::optional<std::string> ReadEncodedFile(const QString& path)
+ReadResult ReadEncodedFile(const QString& path)
 {
+    using Problem = ReadResult::Problem;
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile() || !info.isReadable() || info.size() > kMaxEncodedFileSize)
-        return std::nullopt;
+    if (path.isEmpty() || !info.exists())
+        return { std::nullopt, Problem::Missing, {} };
+    if (info.isDir())
+        return { std::nullopt, Problem::Folder, {} };
+    if (!info.isFile())
+        return { std::nullopt, Problem::NotAFile, {} };
+    if (info.size() > kMaxEncodedFileSize)
+        return { std::nullopt, Problem::TooLarge, {} };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return { std::nullopt, Problem::Unreadable, QString::fromLocal8Bit(std::strerror(errno)) };
     // The file may have grown since it was looked at: read one byte more than allowed to notice.
     const QByteArray bytes = file.read(kMaxEncodedFileSize + 1);
-    if (bytes.size() > kMaxEncodedFileSize || file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError)
+        return { std::nullopt, Problem::Unreadable, file.errorString() };
+    if (bytes.size() > kMaxEncodedFileSize)
+        return { std::nullopt, Problem::TooLarge, {} };
+    std::optional<std::string> plain = core::DecodeFileLines(SplitLines(bytes));
+    if (!plain)
+        return { std::nullopt, Problem::NotEncoded, {} };
+    return { std::move(plain), Problem::None, {} };
+}
+
+std::optional<core::Message> ReadFailedMessage(const QString& path, const ReadResult& result)
+{
+    using Problem = ReadResult::Problem;
+    QString text;
+    switch (result.problem) {
+    case Problem::None:
+    case Problem::NotEncoded:
+    case Problem::TooLarge:
+        // The file was there to read; what it holds is for the reader to judge.
         return std::nullopt;
-    return core::DecodeFileLines(SplitLines(bytes));
+    case Problem::Missing:
+        text = QStringLiteral("The file does not exist:\n%1").arg(path);
+        break;
+    case Problem::Folder:
+        text = QStringLiteral("This is a folder, not a file:\n%1").arg(path);
+        break;
+    case Problem::NotAFile:
+        text = QStringLiteral("This is not a regular file (a device or a pipe), so it is not read:\n%1").arg(path);
+        break;
+    case Problem::Unreadable:
+        text = QStringLiteral("The file cannot be read: %1\n%2").arg(result.reason, path);
+        break;
+    }
+    return core::Message { text.toStdString(), core::MessageIcon::Exclamation };
 }
 
 SaveResult WriteEncodedFile(const QString& path, std::string_view plain, const core::UnitRandom& random)

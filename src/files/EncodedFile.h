@@ -13,9 +13,21 @@ namespace tw {
 // anything bigger is not one of them, and reading it whole would only cost memory.
 inline constexpr qint64 kMaxEncodedFileSize = 64 * 1024;
 
-// Reads a palette or colour file and decodes its lines (DecodeFileLines). Nothing when the path names no
-// regular, readable file of at most kMaxEncodedFileSize bytes: a folder, a device or a pipe is never opened.
-std::optional<std::string> ReadEncodedFile(const QString& path);
+// What reading a palette or colour file found. plain holds the decoded lines (DecodeFileLines), or nothing;
+// when nothing, problem tells whether the file itself could not be read (a folder, a device or a pipe is
+// never opened) or held no encoded text.
+struct ReadResult {
+    enum class Problem { None, Missing, Folder, NotAFile, TooLarge, Unreadable, NotEncoded };
+    std::optional<std::string> plain;
+    Problem problem = Problem::None;
+    // The system's reason for Unreadable ("Permission denied").
+    QString reason;
+};
+ReadResult ReadEncodedFile(const QString& path);
+
+// The message for a file that could not be read at all, naming the path and what happened; nothing for a file
+// that was read (whatever it held: each reader has its own message for a file that is none of its kind).
+std::optional<core::Message> ReadFailedMessage(const QString& path, const ReadResult& result);
 
 // What happened to a save: the empty text when the file was written, otherwise why it was not.
 struct SaveResult {

@@ -60,8 +60,12 @@ void PaletteFiles::openPalette()
     const QString path = m_services.fileDialogs.getOpenFileName(&m_window, tr("Open Color Palette"), kFilter, kPattern);
     if (path.isEmpty())
         return;
-    const std::optional<std::string> plain = ReadEncodedFile(path);
-    const std::optional<core::Palette> palette = plain ? core::ParsePaletteText(*plain) : std::nullopt;
+    const ReadResult read = ReadEncodedFile(path);
+    if (const auto failed = ReadFailedMessage(path, read)) {
+        Tell(m_services.prompter, &m_window, *failed);
+        return;
+    }
+    const std::optional<core::Palette> palette = read.plain ? core::ParsePaletteText(*read.plain) : std::nullopt;
     if (!palette) {
         Tell(m_services.prompter, &m_window,
             { "This is not a valid color palette and it cannot be read", core::MessageIcon::Exclamation });

@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace tw;
 using tw::test::FakeServices;
 using tw::test::Look;
@@ -131,14 +134,12 @@ private Q_SLOTS:
         QTest::newRow("digit without a number") << "1";
         QTest::newRow("digit and text") << "1abc";
         QTest::newRow("out of range") << "116777216";
-        QTest::newRow("missing file") << QString();
     }
     void filesThatAreNoColourAreRefused()
     {
         QFETCH(QString, plain);
         QTemporaryDir folder;
-        const QString path = plain.isEmpty() ? folder.filePath(QStringLiteral("none.tcpc"))
-                                             : WriteEncoded(folder, QStringLiteral("bad.tcpc"), plain.toStdString());
+        const QString path = WriteEncoded(folder, QStringLiteral("bad.tcpc"), plain.toStdString());
         MainWindowFixture f;
         f->setColor(QString::number(kOrange), false);
         QSignalSpy history(&f.window.colors(), &WorkingColors::recorded);
@@ -216,14 +217,12 @@ private Q_SLOTS:
         QTest::newRow("unknown text") << "hello";
         QTest::newRow("short palette") << "Pal 1 2 3";
         QTest::newRow("colour digit without number") << "2x";
-        QTest::newRow("no file") << QString();
     }
     void commandLineRefusesWhatItCannotRead()
     {
         QFETCH(QString, plain);
         QTemporaryDir folder;
-        const QString path = plain.isEmpty() ? folder.filePath(QStringLiteral("gone.tcpc"))
-                                             : WriteEncoded(folder, QStringLiteral("bad.tcpc"), plain.toStdString());
+        const QString path = WriteEncoded(folder, QStringLiteral("bad.tcpc"), plain.toStdString());
         StartedWith start(path);
         QCOMPARE(start.fakes.prompter.texts(), QStringList { kCorrupt });
         QCOMPARE(start.fakes.prompter.prompts[0].icon, core::MessageIcon::Critical);
@@ -232,6 +231,55 @@ private Q_SLOTS:
         QCOMPARE(Look(start.window).color(ColorSlot::One), 0);
         QCOMPARE(Look(start.window).color(ColorSlot::Two), 0);
         QVERIFY(Cap(start.fakes).isEmpty());
+    }
+
+    void aFileThatCannotBeReadIsNamedWithWhatHappened_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reader"); // "command line", "colour" or "palette"
+        QTest::addColumn<QString>("said");
+        for (const char* reader : { "command line", "colour", "palette" }) {
+            QTest::addRow("missing, %s", reader) << "missing" << reader << "The file does not exist:\n%1";
+            QTest::addRow("folder, %s", reader) << "folder" << reader << "This is a folder, not a file:\n%1";
+            QTest::addRow("pipe, %s", reader)
+                << "pipe" << reader << "This is not a regular file (a device or a pipe), so it is not read:\n%1";
+            if (::geteuid() != 0) // root reads any file
+                QTest::addRow("unreadable, %s", reader)
+                    << "unreadable" << reader << "The file cannot be read: Permission denied\n%1";
+        }
+    }
+    void aFileThatCannotBeReadIsNamedWithWhatHappened()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reader);
+        QFETCH(QString, said);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("x.tcpc"));
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("x.tcpc")));
+        else if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("unreadable"))
+            QVERIFY(WriteEncoded(folder, QStringLiteral("x.tcpc"), "1255") == path
+                && QFile::setPermissions(path, QFileDevice::WriteOwner));
+        const QString expected = said.arg(path);
+        if (reader == QLatin1String("command line")) {
+            StartedWith start(path);
+            QCOMPARE(start.fakes.prompter.texts(), QStringList { expected });
+            QCOMPARE(start.fakes.prompter.prompts[0].icon, core::MessageIcon::Critical);
+            QCOMPARE(start.window.windowTitle(), QStringLiteral("Tintwise Color Picker "));
+            QCOMPARE(Look(start.window).color(ColorSlot::One), 0);
+            return;
+        }
+        MainWindowFixture f;
+        f->setColor(QString::number(kOrange), false);
+        f.fakes.fileDialogs.answers = { path };
+        Look(f.window).action(reader == QLatin1String("colour") ? "mnuOpen1" : "mnuPO")->trigger();
+        QCOMPARE(f.fakes.prompter.texts(), QStringList { expected });
+        QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Exclamation);
+        QCOMPARE(Look(f.window).color(ColorSlot::One), kOrange);
+        QCOMPARE(Look(f.window).fraPal()->palette(), core::DefaultPalette());
+        QCOMPARE(f->windowTitle(), QStringLiteral("Tintwise Color Picker "));
     }
 
     void commandLineTakesARelativePathFromTheCurrentFolder()

@@ -126,8 +126,6 @@ private Q_SLOTS:
         QTest::newRow("empty file") << QByteArray() << "file";
         QTest::newRow("oversized") << (Encoded(core::BuildPaletteText(Sample())) + QByteArray(70 * 1024, ' '))
                                    << "file";
-        QTest::newRow("a folder") << QByteArray() << "folder";
-        QTest::newRow("no such file") << QByteArray() << "missing";
     }
     void filesThatAreNoPaletteAreRefused()
     {
