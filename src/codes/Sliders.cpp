@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -106,6 +107,10 @@ Sliders::Sliders(
             m_spins.insert(spin, { slot, field });
             spin->installEventFilter(this);
             connect(spin, &QScrollBar::valueChanged, this, [this, spin](int value) { onSpinChanged(spin, value); });
+            // Up and Down in the field step it as its spin button does, as in every spin box.
+            QLineEdit* edit = frame(slot).field(field);
+            m_fieldKeys.insert(edit, { slot, field });
+            edit->installEventFilter(this);
         }
     }
     buildFrame(window);
@@ -120,14 +125,20 @@ void Sliders::buildFrame(QWidget& window)
 {
     m_expand = new QCheckBox(tr("Expand"), &window);
     m_expand->setObjectName(QStringLiteral("Check1"));
-    m_frame = new QGroupBox(tr("Precision RGB Color Slides for"), &window);
+    // The caption and the selector share the frame's first row: "Precision RGB Color Slides for [Color #1]".
+    m_frame = new QGroupBox(&window);
     m_frame->setObjectName(QStringLiteral("Frame3"));
     auto* grid = new QGridLayout(m_frame);
+    auto* header = new QHBoxLayout;
+    header->addWidget(MakeLabel(m_frame, "lblSlidesFor", tr("Precision RGB Color Slides for")));
     m_combo = new QComboBox(m_frame);
     m_combo->setObjectName(QStringLiteral("Combo1"));
     m_combo->addItem(tr("Color #1"));
     m_combo->addItem(tr("Color #2"));
-    grid->addWidget(m_combo, 0, 1, Qt::AlignRight);
+    header->addWidget(m_combo);
+    header->addStretch();
+    grid->addLayout(header, 0, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
     const char* labelNames[] = { "lblRed", "lblGreen", "lblBlue" };
     const char* slideNames[] = { "hsbRed", "hsbGreen", "hsbBlue" };
     const QString captions[] = { tr("Red:"), tr("Green:"), tr("Blue:") };
@@ -182,6 +193,15 @@ void Sliders::showCurrent()
 
 bool Sliders::eventFilter(QObject* watched, QEvent* event)
 {
+    if (const auto key = m_fieldKeys.constFind(watched); key != m_fieldKeys.cend()) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int pressed = static_cast<QKeyEvent*>(event)->key();
+        if (pressed != Qt::Key_Up && pressed != Qt::Key_Down)
+            return false;
+        step(key->slot, key->field, pressed == Qt::Key_Up ? +1 : -1);
+        return true;
+    }
     if (m_spins.contains(watched)) {
         if (event->type() == QEvent::MouseButtonPress) {
             m_spinHeld = true;

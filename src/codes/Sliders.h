@@ -89,6 +89,7 @@ private:
     QTimer* m_settle = nullptr;
     QTimer* m_message = nullptr;
     QHash<QObject*, Spin> m_spins;
+    QHash<QObject*, Spin> m_fieldKeys;
     // Spinner guard: True while a handler writes a spin button back to 0.
     bool m_spinnerGuard = false;
     // Changes of the current run and the count seen at the previous tick of Timer1.

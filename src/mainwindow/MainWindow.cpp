@@ -32,6 +32,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -77,6 +78,7 @@ struct MainWindow::Parts {
     QGroupBox* fraTarget = nullptr;
     QVBoxLayout* leftColumn = nullptr;
     QVBoxLayout* rightColumn = nullptr;
+    QVBoxLayout* bottomRow = nullptr;
 
     ColorDisplay* display1 = nullptr;
     ColorDisplay* display2 = nullptr;
@@ -138,13 +140,19 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     auto* targetLayout = static_cast<QVBoxLayout*>(d->fraTarget->layout());
     targetLayout->insertWidget(0, d->sampler->target(), 0, Qt::AlignHCenter);
     d->leftColumn->addWidget(d->sliders->expandBox());
-    d->leftColumn->addWidget(d->sliders->slidesFrame());
     d->leftColumn->addStretch();
+    // The slides' frame lies below everything, so that "Expand" makes the window taller by it.
+    d->bottomRow->addWidget(d->sliders->slidesFrame());
     d->rightColumn->addWidget(d->sampler->zoomFrame());
     d->rightColumn->addWidget(d->sampler->miniButton());
     d->rightColumn->addWidget(d->fraPal);
     d->rightColumn->addStretch();
     connect(d->sliders, &Sliders::expandedChanged, this, [this] { d->focusHome.restore(); });
+
+    // The program sets the window's size: it follows what is shown ("Expand", and the rows and modes that
+    // change the layout), and the user cannot drag it out of shape or maximise it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
 MainWindow::~MainWindow()
@@ -163,9 +171,14 @@ void MainWindow::buildUi()
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Picture6"));
     setCentralWidget(central);
-    auto* columns = new QHBoxLayout(central);
-    columns->setContentsMargins(6, 6, 6, 6);
+    auto* rows = new QVBoxLayout(central);
+    rows->setContentsMargins(6, 6, 6, 6);
+    rows->setSpacing(6);
+    auto* columns = new QHBoxLayout;
     columns->setSpacing(6);
+    rows->addLayout(columns);
+    d->bottomRow = new QVBoxLayout;
+    rows->addLayout(d->bottomRow);
 
     d->leftColumn = new QVBoxLayout;
     columns->addLayout(d->leftColumn);
@@ -226,6 +239,7 @@ void MainWindow::buildUi()
     d->Frame2 = new CodeFrame(ColorSlot::Two, central);
     frames->addWidget(d->Frame1);
     frames->addWidget(d->Frame2);
+    setTabOrder(d->Frame1->lastField(), d->Frame2->firstField());
 
     // The right column: the magnifier above the palette.
     d->rightColumn = new QVBoxLayout;
@@ -251,8 +265,9 @@ void MainWindow::continueFormLoad()
     d->colors.setStartingUp(false);
     // The magnifier view; from now on the wheel zooms a drag.
     d->sampler->setUpMagnifier();
-    // The tip about the code rows, once per user, over the window that is shown by then.
-    QTimer::singleShot(0, this, &MainWindow::showCodesTipOnce);
+    // The tip about the code rows, once per user, over the window once it is on the screen (its first paint),
+    // so that it can stand centred on it.
+    centralWidget()->installEventFilter(this);
 }
 
 void MainWindow::restoreSettings()
@@ -283,6 +298,15 @@ void MainWindow::shutdown()
         // A later start must not take this window's caption for a running copy.
         d->writes.write(keys::kMain, keys::kCap, QString());
     QCoreApplication::quit();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Paint) {
+        centralWidget()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::showCodesTipOnce);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

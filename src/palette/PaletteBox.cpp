@@ -2,6 +2,7 @@
 
 #include "palette/PaletteGrid.h"
 #include "platform/ColorConversion.h"
+#include "widgets/BoxFrame.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -32,14 +33,9 @@ void PaletteBox::setColor(core::ColorValue color)
 void PaletteBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), platform::ToQColor(m_color));
-    // A sunken edge, so that a white or empty box still stands out from the frame.
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawLine(0, 0, width() - 1, 0);
-    painter.drawLine(0, 0, 0, height() - 1);
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawLine(1, height() - 1, width() - 1, height() - 1);
-    painter.drawLine(width() - 1, 1, width() - 1, height() - 1);
+    const QColor color = platform::ToQColor(m_color);
+    painter.fillRect(rect(), color);
+    DrawBoxFrame(painter, rect(), color, palette().color(QPalette::Window));
 }
 
 void PaletteBox::mousePressEvent(QMouseEvent* event)

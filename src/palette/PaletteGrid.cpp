@@ -86,6 +86,10 @@ PaletteGrid::PaletteGrid(WorkingColors& colors, EditMenu menu, platform::Prompte
     cmdPalHelp->setObjectName(QStringLiteral("cmdPalHelp"));
     cmdPalHelp->setToolTip(tr("Hint"));
     cmdPalHelp->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    // The hint button keeps its room while hidden, so ticking "Edit" does not move the layout.
+    QSizePolicy keepRoom = cmdPalHelp->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    cmdPalHelp->setSizePolicy(keepRoom);
     cmdPalHelp->setAutoRaise(true);
     editRow->addWidget(chkEditPal);
     editRow->addWidget(cmdPalHelp);

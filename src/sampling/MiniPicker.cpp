@@ -33,6 +33,7 @@ MiniPicker::MiniPicker(WorkingColors& colors, Services services, QWidget& mainWi
     , m_colors(colors)
     , m_services(services)
     , m_mainWindow(mainWindow)
+    , m_mainPosition(mainWindow.pos())
 {
     setObjectName(QStringLiteral("frmMini"));
     setWindowTitle(tr("Mini Color Picker"));
@@ -150,7 +151,10 @@ void MiniPicker::cmdDone_Click()
 
 void MiniPicker::closeEvent(QCloseEvent* event)
 {
+    // A window manager may place a window that is shown again anew: it is put back where it was.
+    m_mainWindow.move(m_mainPosition);
     m_mainWindow.show();
+    m_mainWindow.move(m_mainPosition);
     QWidget::closeEvent(event);
 }
 

@@ -74,6 +74,8 @@ private:
     WorkingColors& m_colors;
     Services m_services;
     QWidget& m_mainWindow;
+    // Where the main window stood when the mini picker took its place; it comes back exactly there.
+    QPoint m_mainPosition;
     TargetDrag* m_drag = nullptr;
     // Whether a colour was picked (picColor starts as the empty colour, which a pick may also give).
     bool m_picked = false;

@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace tw {
 
@@ -75,6 +78,37 @@ namespace {
         }
     }
 
+    // The width a field needs to show text whole in its own font, with the frame and margins of the style.
+    int FieldWidthFor(const QLineEdit* edit, const QString& text)
+    {
+        const QFontMetrics metrics = edit->fontMetrics();
+        const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+        const QMargins margins = edit->textMargins();
+        // QLineEdit keeps two pixels on each side inside its frame, and room for the cursor.
+        return metrics.horizontalAdvance(text) + 2 * frame + margins.left() + margins.right() + 2 * 2 + 2;
+    }
+
+    // The longest text a hex field shows: its prefix, six of the widest hex digit, its suffix.
+    QString LongestCode(const QLineEdit* edit, CodeField field)
+    {
+        QChar widest = u'0';
+        for (const QChar digit : QStringLiteral("0123456789ABCDEF")) {
+            if (edit->fontMetrics().horizontalAdvance(digit) > edit->fontMetrics().horizontalAdvance(widest))
+                widest = digit;
+        }
+        const QString digits(6, widest);
+        switch (field) {
+        case CodeField::Html:
+            return u'#' + digits;
+        case CodeField::Vb:
+            return QStringLiteral("&H") + digits + u'&';
+        case CodeField::Delphi:
+            return QStringLiteral("$00") + digits;
+        default:
+            return QStringLiteral("0x") + digits;
+        }
+    }
+
     QScrollBar* MakeSpinButton(QWidget* parent, const char* name)
     {
         // Up steps +1, down steps -1; the handler puts the value back to 0 after every step.
@@ -121,8 +155,10 @@ CodeFrame::CodeFrame(ColorSlot slot, QWidget* parent)
         m_fields[index] = edit;
         if (names[index].spin) {
             m_spinButtons[index] = MakeSpinButton(panel, names[index].spin);
-            edit->setFixedWidth(34);
+            edit->setFixedWidth(std::max(34, FieldWidthFor(edit, QStringLiteral("255"))));
             edit->setMaxLength(32);
+        } else {
+            edit->setMinimumWidth(FieldWidthFor(edit, LongestCode(edit, static_cast<CodeField>(i))));
         }
         if (first && IsRgbField(static_cast<CodeField>(i)))
             edit->setToolTip(tr("Press Enter to confirm a new color code value"));
@@ -165,6 +201,25 @@ CodeFrame::CodeFrame(ColorSlot slot, QWidget* parent)
         grid->addWidget(m_copyButtons[static_cast<std::size_t>(r + 2)], gridRow, 3);
         ++gridRow;
     }
+
+    // Tab follows the rows as they stand: RGB, HSL, then the hex rows top-down. A hidden row is skipped.
+    QWidget* previous = m_fields[0];
+    const CodeField order[] = { CodeField::Green, CodeField::Blue, CodeField::Hue, CodeField::Sat, CodeField::Lum,
+        kHexFieldOfRow[0], kHexFieldOfRow[1], kHexFieldOfRow[2], kHexFieldOfRow[3] };
+    for (const CodeField next : order) {
+        setTabOrder(previous, field(next));
+        previous = field(next);
+    }
+}
+
+QLineEdit* CodeFrame::firstField() const
+{
+    return field(CodeField::Red);
+}
+
+QLineEdit* CodeFrame::lastField() const
+{
+    return field(kHexFieldOfRow[3]);
 }
 
 QScrollBar* CodeFrame::spinButton(CodeField field) const

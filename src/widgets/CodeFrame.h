@@ -41,6 +41,9 @@ public:
 
     ColorSlot slot() const { return m_slot; }
     QLineEdit* field(CodeField field) const { return m_fields[static_cast<std::size_t>(field)]; }
+    // The first and the last field in the order Tab goes through them.
+    QLineEdit* firstField() const;
+    QLineEdit* lastField() const;
     // The spin button beside an RGB or HSL field.
     QScrollBar* spinButton(CodeField field) const;
     QLabel* caption(CodeField field) const { return m_captions[static_cast<std::size_t>(field)]; }

@@ -1,6 +1,7 @@
 #include "widgets/Swatch.h"
 
 #include "platform/ColorConversion.h"
+#include "widgets/BoxFrame.h"
 
 #include <QImage>
 #include <QLabel>
@@ -55,7 +56,9 @@ QSize Swatch::sizeHint() const
 void Swatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), platform::ToQColor(m_color));
+    const QColor color = platform::ToQColor(m_color);
+    painter.fillRect(rect(), color);
+    DrawBoxFrame(painter, rect(), color, palette().color(QPalette::Window));
 }
 
 void Swatch::mousePressEvent(QMouseEvent* event)

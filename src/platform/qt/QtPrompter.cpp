@@ -1,6 +1,9 @@
 #include "platform/qt/QtPrompter.h"
 
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace tw::platform {
 
@@ -38,6 +41,24 @@ namespace {
         return QMessageBox::Ok;
     }
 
+    // Every box stands centred on the window it belongs to, kept on that window's screen. Placed by hand, so
+    // the window manager's own placement (which may not know the window's position yet) does not win.
+    void CentreOver(QMessageBox& box, QWidget* parent)
+    {
+        QWidget* window = parent ? parent->window() : nullptr;
+        if (!window || !window->isVisible())
+            return;
+        box.adjustSize();
+        QRect placed(QPoint(), box.frameGeometry().size());
+        placed.moveCenter(window->frameGeometry().center());
+        if (const QScreen* screen = window->screen()) {
+            const QRect available = screen->availableGeometry();
+            placed.moveLeft(std::clamp(placed.left(), available.left(), std::max(available.left(), available.right() - placed.width())));
+            placed.moveTop(std::clamp(placed.top(), available.top(), std::max(available.top(), available.bottom() - placed.height())));
+        }
+        box.move(placed.topLeft());
+    }
+
 } // namespace
 
 PromptAnswer QtPrompter::ask(QWidget* parent, const Prompt& prompt)
@@ -60,6 +81,7 @@ PromptAnswer QtPrompter::ask(QWidget* parent, const Prompt& prompt)
         break;
     }
     box.setDefaultButton(ToQtButton(prompt.defaultButton));
+    CentreOver(box, parent);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return PromptAnswer::Yes;
