@@ -23,8 +23,8 @@ QColor BoxFrameColor(const QColor& box, const QColor& background)
     QColor best = candidates[0];
     double bestDistance = -1;
     for (const QColor& candidate : candidates) {
-        const double distance = std::min(std::abs(Lightness(candidate) - Lightness(box)),
-            std::abs(Lightness(candidate) - Lightness(background)));
+        const double distance = std::min(
+            std::abs(Lightness(candidate) - Lightness(box)), std::abs(Lightness(candidate) - Lightness(background)));
         if (distance > bestDistance) {
             bestDistance = distance;
             best = candidate;

@@ -53,6 +53,21 @@ struct Mini {
 class MiniPickerTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void theMainWindowComesBackWhereItWas()
+    {
+        MainWindowFixture f;
+        f->move(137, 91);
+        const QPoint before = f->pos();
+        f.window.findChild<QPushButton*>(QStringLiteral("cmdMini"))->click();
+        QPointer<MiniPicker> mini = Look(f.window).sampler()->miniPicker();
+        QVERIFY(!f->isVisible());
+        // Moved meanwhile, as a window manager may place a window shown again anew.
+        f->move(5, 5);
+        mini->cmdDone->click();
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->pos(), before);
+    }
+
     void opensInPlaceOfTheMainWindow()
     {
         Mini t;

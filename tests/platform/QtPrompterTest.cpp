@@ -34,6 +34,7 @@ public:
     Qt::TextFormat boxFormat = Qt::AutoText;
     Qt::TextFormat labelFormat = Qt::AutoText;
     QString labelText;
+    QRect boxGeometry;
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -47,7 +48,13 @@ public:
             labelText = label->text();
         }
         QMetaObject::invokeMethod(
-            box, [this, box] { m_answer(*box); }, Qt::QueuedConnection);
+            box,
+            [this, box] {
+                // Where the box stands once it is on the screen.
+                boxGeometry = box->frameGeometry();
+                m_answer(*box);
+            },
+            Qt::QueuedConnection);
         return false;
     }
 
@@ -91,6 +98,23 @@ private Q_SLOTS:
         QCOMPARE(answerer.boxFormat, Qt::PlainText);
         QCOMPARE(answerer.labelFormat, Qt::PlainText);
         QCOMPARE(answerer.labelText, text);
+    }
+
+    void aBoxStandsCentredOnItsWindow()
+    {
+        // A window away from the top-left corner, where a box placed by default would not be centred on it (the
+        // offscreen screen is 800 x 600).
+        QWidget window;
+        window.setGeometry(300, 200, 420, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        BoxAnswerer answerer(Click(QMessageBox::Ok));
+        tw::platform::QtPrompter prompter;
+        prompter.ask(&window, { QStringLiteral("Centred?"), QStringLiteral("Tintwise Color Picker") });
+        QCOMPARE(answerer.shown, 1);
+        const QPoint offset = answerer.boxGeometry.center() - window.frameGeometry().center();
+        QVERIFY2(
+            offset.manhattanLength() <= 2, qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
     }
 
     void answersFollowTheButtonPressed_data()

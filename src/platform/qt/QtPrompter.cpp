@@ -41,20 +41,37 @@ namespace {
         return QMessageBox::Ok;
     }
 
-    // Every box stands centred on the window it belongs to, kept on that window's screen. Placed by hand, so
-    // the window manager's own placement (which may not know the window's position yet) does not win.
-    void CentreOver(QMessageBox& box, QWidget* parent)
+    // Every box stands centred on the window it belongs to, kept on that window's screen. Placed by hand once
+    // the box has its final size (it sizes itself as it is shown), before it is mapped, so the window manager's
+    // own placement (which may not know the window's position yet) does not win.
+    class CentredBox : public QMessageBox {
+    public:
+        using QMessageBox::QMessageBox;
+
+    protected:
+        void showEvent(QShowEvent* event) override
+        {
+            QMessageBox::showEvent(event);
+            CentreOver(*this, parentWidget());
+        }
+
+    private:
+        static void CentreOver(QMessageBox& box, QWidget* parent);
+    };
+
+    void CentredBox::CentreOver(QMessageBox& box, QWidget* parent)
     {
         QWidget* window = parent ? parent->window() : nullptr;
         if (!window || !window->isVisible())
             return;
-        box.adjustSize();
         QRect placed(QPoint(), box.frameGeometry().size());
         placed.moveCenter(window->frameGeometry().center());
         if (const QScreen* screen = window->screen()) {
             const QRect available = screen->availableGeometry();
-            placed.moveLeft(std::clamp(placed.left(), available.left(), std::max(available.left(), available.right() - placed.width())));
-            placed.moveTop(std::clamp(placed.top(), available.top(), std::max(available.top(), available.bottom() - placed.height())));
+            placed.moveLeft(std::clamp(
+                placed.left(), available.left(), std::max(available.left(), available.right() - placed.width())));
+            placed.moveTop(std::clamp(
+                placed.top(), available.top(), std::max(available.top(), available.bottom() - placed.height())));
         }
         box.move(placed.topLeft());
     }
@@ -63,7 +80,7 @@ namespace {
 
 PromptAnswer QtPrompter::ask(QWidget* parent, const Prompt& prompt)
 {
-    QMessageBox box(ToQtIcon(prompt.icon), prompt.title, QString(), QMessageBox::NoButton, parent);
+    CentredBox box(ToQtIcon(prompt.icon), prompt.title, QString(), QMessageBox::NoButton, parent);
     // The text often carries what the user typed or a file held; left to guess, the box would render
     // "<h1>x</h1>" as a heading. Set before the text, so no guess is ever made.
     box.setTextFormat(Qt::PlainText);
@@ -81,7 +98,6 @@ PromptAnswer QtPrompter::ask(QWidget* parent, const Prompt& prompt)
         break;
     }
     box.setDefaultButton(ToQtButton(prompt.defaultButton));
-    CentreOver(box, parent);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return PromptAnswer::Yes;
