@@ -76,9 +76,9 @@ int main(int argc, char* argv[])
     case tw::StartDecision::RunHere:
         break;
     case tw::StartDecision::HandedOver:
-        return 0;
+        return static_cast<int>(tw::core::ExitStatus::Done);
     case tw::StartDecision::HandOverFailed:
-        return 1;
+        return static_cast<int>(tw::core::ExitStatus::NotHandedOver);
     }
 
     tw::MainWindow window({ prompter, systemColors, settings, clipboard, screen, fileDialogs });

@@ -14,6 +14,7 @@ enum class ExitStatus {
     Done = 0, // help, version or a conversion was printed
     Misuse = 1, // the command line is not understood
     Refused = 2, // --convert was given a code that the code fields refuse
+    NotHandedOver = 3, // a copy of the program runs, but the file could not be handed to it
 };
 
 // What a start of the program was asked to do.
