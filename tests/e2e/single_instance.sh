@@ -57,7 +57,7 @@ xdotool windowfocus --sync "$box" key Return
 wait_for_exit "$later"
 status=0
 wait "$later" || status=$?
-[ "$status" -eq 1 ] || { echo "a failed hand-over ended with status $status" >&2; exit 1; }
+[ "$status" -eq 3 ] || { echo "a failed hand-over ended with status $status" >&2; exit 1; }
 kill -CONT "$next"
 kill -0 "$next"
 echo "a hand-over that could not be delivered was reported"
