@@ -16,12 +16,14 @@
 namespace tw {
 
 namespace {
-    const QString kFilter = QStringLiteral("Tintwise Color Picker Color (*.tcpc)");
-    const QString kPattern = QStringLiteral("*.tcpc");
+    FileKind Kind()
+    {
+        return { QStringLiteral("Tintwise Color Picker Color (*.tcpc)"), QStringLiteral("*.tcpc") };
+    }
 } // namespace
 
-ColorFiles::ColorFiles(
-    WorkingColors& colors, PaletteGrid& grid, CurrentFile& currentFile, Menu menu, Services services, QWidget& window)
+ColorFiles::ColorFiles(WorkingColors& colors, PaletteGrid& grid, CurrentFile& currentFile, Menu menu,
+    FileServices services, QWidget& window)
     : QObject(&window)
     , m_colors(colors)
     , m_grid(grid)
@@ -40,15 +42,11 @@ ColorFiles::ColorFiles(
 void ColorFiles::openColor(ColorSlot slot)
 {
     const QString title = slot == ColorSlot::One ? tr("Open Color as Color #1") : tr("Open Color as Color #2");
-    const QString path = m_services.fileDialogs.getOpenFileName(&m_window, title, kFilter, kPattern);
-    if (path.isEmpty())
+    QString path;
+    const std::optional<std::string> plain = AskAndRead(m_services, m_window, title, Kind(), path);
+    if (!plain)
         return;
-    const ReadResult read = ReadEncodedFile(path);
-    if (const auto failed = ReadFailedMessage(path, read)) {
-        Tell(m_services.prompter, &m_window, *failed);
-        return;
-    }
-    const std::optional<core::ColorText> color = read.plain ? core::ParseColorText(*read.plain) : std::nullopt;
+    const std::optional<core::ColorText> color = core::ParseColorText(*plain);
     if (!color) {
         Tell(m_services.prompter, &m_window,
             { "This is not a valid Color file and it cannot be read", core::MessageIcon::Exclamation });
@@ -63,16 +61,10 @@ void ColorFiles::saveColor(ColorSlot slot)
     const QString current = m_currentFile.name();
     const QString defaultName = current.toLower().endsWith(QStringLiteral(".tcpc")) ? current : QString();
     const QString title = slot == ColorSlot::One ? tr("Save Color #1") : tr("Save Color #2");
-    const QString path = m_services.fileDialogs.getSaveFileName(&m_window, title, kFilter, kPattern, defaultName);
-    if (path.isEmpty())
-        return;
     const core::ColorText text { HistoryNumberOf(slot), m_colors.color(slot) };
-    const SaveResult result = WriteEncodedFile(path, core::BuildColorText(text), m_random);
-    if (!result.ok()) {
-        Tell(m_services.prompter, &m_window, SaveFailedMessage(path, result));
-        return;
-    }
-    m_currentFile.setName(QFileInfo(path).fileName());
+    QString path;
+    if (AskAndSave(m_services, m_window, title, Kind(), defaultName, core::BuildColorText(text), m_random, path))
+        m_currentFile.setName(QFileInfo(path).fileName());
 }
 
 bool ColorFiles::openCommandLineFile(const QString& path)

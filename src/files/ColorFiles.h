@@ -1,15 +1,11 @@
 #pragma once
 #include "core/FileText.h"
+#include "files/FileCommands.h"
 #include "model/ColorSlot.h"
 
 #include <QObject>
 
 class QAction;
-
-namespace tw::platform {
-class FileDialogs;
-class Prompter;
-} // namespace tw::platform
 
 namespace tw {
 
@@ -28,11 +24,7 @@ public:
         QAction* mnuSave1;
         QAction* mnuSave2;
     };
-    struct Services {
-        platform::Prompter& prompter;
-        platform::FileDialogs& fileDialogs;
-    };
-    ColorFiles(WorkingColors& colors, PaletteGrid& grid, CurrentFile& currentFile, Menu menu, Services services,
+    ColorFiles(WorkingColors& colors, PaletteGrid& grid, CurrentFile& currentFile, Menu menu, FileServices services,
         QWidget& window);
 
     // A file saved from either colour opens as either colour; the history records the colour.
@@ -51,7 +43,7 @@ private:
     WorkingColors& m_colors;
     PaletteGrid& m_grid;
     CurrentFile& m_currentFile;
-    Services m_services;
+    FileServices m_services;
     QWidget& m_window;
     core::UnitRandom m_random;
 };

@@ -14,11 +14,14 @@
 namespace tw {
 
 namespace {
-    const QString kFilter = QStringLiteral("Tintwise Color Picker Palette (*.tcpp)");
-    const QString kPattern = QStringLiteral("*.tcpp");
+    FileKind Kind()
+    {
+        return { QStringLiteral("Tintwise Color Picker Palette (*.tcpp)"), QStringLiteral("*.tcpp") };
+    }
 } // namespace
 
-PaletteFiles::PaletteFiles(PaletteGrid& grid, CurrentFile& currentFile, Menu menu, Services services, QWidget& window)
+PaletteFiles::PaletteFiles(
+    PaletteGrid& grid, CurrentFile& currentFile, Menu menu, FileServices services, QWidget& window)
     : QObject(&window)
     , m_grid(grid)
     , m_currentFile(currentFile)
@@ -57,15 +60,11 @@ void PaletteFiles::openDefaultPalette()
 
 void PaletteFiles::openPalette()
 {
-    const QString path = m_services.fileDialogs.getOpenFileName(&m_window, tr("Open Color Palette"), kFilter, kPattern);
-    if (path.isEmpty())
+    QString path;
+    const std::optional<std::string> plain = AskAndRead(m_services, m_window, tr("Open Color Palette"), Kind(), path);
+    if (!plain)
         return;
-    const ReadResult read = ReadEncodedFile(path);
-    if (const auto failed = ReadFailedMessage(path, read)) {
-        Tell(m_services.prompter, &m_window, *failed);
-        return;
-    }
-    const std::optional<core::Palette> palette = read.plain ? core::ParsePaletteText(*read.plain) : std::nullopt;
+    const std::optional<core::Palette> palette = core::ParsePaletteText(*plain);
     if (!palette) {
         Tell(m_services.prompter, &m_window,
             { "This is not a valid color palette and it cannot be read", core::MessageIcon::Exclamation });
@@ -79,16 +78,10 @@ void PaletteFiles::savePaletteAs()
 {
     const QString current = m_currentFile.name();
     const QString defaultName = current.toLower().endsWith(QStringLiteral(".tcpp")) ? current : QString();
-    const QString path
-        = m_services.fileDialogs.getSaveFileName(&m_window, tr("Save Color Palette"), kFilter, kPattern, defaultName);
-    if (path.isEmpty())
-        return;
-    const SaveResult result = WriteEncodedFile(path, core::BuildPaletteText(m_grid.palette()), m_random);
-    if (!result.ok()) {
-        Tell(m_services.prompter, &m_window, SaveFailedMessage(path, result));
-        return;
-    }
-    m_currentFile.setName(QFileInfo(path).fileName());
+    QString path;
+    if (AskAndSave(m_services, m_window, tr("Save Color Palette"), Kind(), defaultName,
+            core::BuildPaletteText(m_grid.palette()), m_random, path))
+        m_currentFile.setName(QFileInfo(path).fileName());
 }
 
 } // namespace tw

@@ -1,14 +1,10 @@
 #pragma once
 #include "core/FileText.h"
+#include "files/FileCommands.h"
 
 #include <QObject>
 
 class QAction;
-
-namespace tw::platform {
-class FileDialogs;
-class Prompter;
-} // namespace tw::platform
 
 namespace tw {
 
@@ -26,11 +22,7 @@ public:
         QAction* mnuPO;
         QAction* mnuPS;
     };
-    struct Services {
-        platform::Prompter& prompter;
-        platform::FileDialogs& fileDialogs;
-    };
-    PaletteFiles(PaletteGrid& grid, CurrentFile& currentFile, Menu menu, Services services, QWidget& window);
+    PaletteFiles(PaletteGrid& grid, CurrentFile& currentFile, Menu menu, FileServices services, QWidget& window);
 
     // Each asks first; a No changes nothing.
     void newPalette();
@@ -45,7 +37,7 @@ private:
 
     PaletteGrid& m_grid;
     CurrentFile& m_currentFile;
-    Services m_services;
+    FileServices m_services;
     QWidget& m_window;
     core::UnitRandom m_random;
 };
