@@ -9,6 +9,7 @@
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSystemColors.h"
+#include "platform/qt/QtTray.h"
 #include "platform/qt/UnixSignalNotifier.h"
 
 #include <QApplication>
@@ -57,6 +58,7 @@ int main(int argc, char* argv[])
     tw::platform::QtClipboard clipboard;
     tw::platform::QtScreen screen;
     tw::platform::QtFileDialogs fileDialogs;
+    tw::platform::QtTray tray;
 
     // Single instance: a second start hands its command line to the running copy and ends.
     // A name whose bytes are no text in this system's encoding would come back as a different name: the file
@@ -81,7 +83,7 @@ int main(int argc, char* argv[])
         return static_cast<int>(tw::core::ExitStatus::NotHandedOver);
     }
 
-    tw::MainWindow window({ prompter, systemColors, settings, clipboard, screen, fileDialogs });
+    tw::MainWindow window({ prompter, systemColors, settings, clipboard, screen, fileDialogs, tray });
     window.setCommandLine(path);
     window.continueFormLoad();
     window.show();

@@ -152,7 +152,9 @@ MainMenu BuildMainMenu(QMainWindow& window)
     menu.mnuPop = AddMenu(menu, window, "mnuPop", "Pop",
         {
             { &MainMenu::mnuPOpen, "mnuPOpen", "&Open" },
+            { nullptr, "mnuPLine1", nullptr, Sep },
             { &MainMenu::mnuPMini, "mnuPMini", "Mini Color &Picker" },
+            { nullptr, "mnuPLine2", nullptr, Sep },
             { &MainMenu::mnuPExit, "mnuPExit", "E&xit" },
         });
     menu.mnuEP = AddMenu(menu, window, "mnuEP", "Edit Pal",

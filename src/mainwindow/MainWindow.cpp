@@ -4,6 +4,7 @@
 #include "codes/ColorCommands.h"
 #include "codes/CopyButtons.h"
 #include "codes/Sliders.h"
+#include "codes/VisibleRows.h"
 #include "files/ColorFiles.h"
 #include "files/CurrentFile.h"
 #include "files/PaletteFiles.h"
@@ -18,6 +19,7 @@
 #include "sampling/ScreenSampler.h"
 #include "sampling/TargetPicture.h"
 #include "sampling/ZoomFrame.h"
+#include "widgets/AppIcon.h"
 #include "widgets/Buttons.h"
 #include "widgets/CodeFrame.h"
 #include "widgets/ColorDisplay.h"
@@ -25,10 +27,13 @@
 #include "widgets/Prompts.h"
 #include "widgets/SettingsWrites.h"
 #include "widgets/Swatch.h"
+#include "window/TrayIcon.h"
+#include "window/WindowOptions.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -91,6 +96,10 @@ struct MainWindow::Parts {
     PaletteGrid* fraPal = nullptr;
     PaletteFiles* paletteFiles = nullptr;
     ColorFiles* colorFiles = nullptr;
+    VisibleRows* visibleRows = nullptr;
+    WindowOptions* windowOptions = nullptr;
+    TrayIcon* tray = nullptr;
+    QWidget* Line1 = nullptr;
 };
 
 MainWindow::MainWindow(Services services, QWidget* parent)
@@ -136,6 +145,25 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         { d->menu.mnuOpen1, d->menu.mnuOpen2, d->menu.mnuSave1, d->menu.mnuSave2 },
         { services.prompter, services.fileDialogs }, *this);
 
+    d->visibleRows = new VisibleRows(*d->Frame1, *d->Frame2,
+        { d->menu.mnuVCode0, d->menu.mnuVCode1,
+            { d->menu.mnuVCode3, d->menu.mnuVCode4, d->menu.mnuVCode5, d->menu.mnuVCode6, d->menu.mnuVCode7,
+                d->menu.mnuVCode8 } },
+        d->writes, *this);
+    d->windowOptions
+        = new WindowOptions({ d->menu.mnuStick, d->menu.mnuTop, d->menu.mnuHide,
+                                { d->menu.mnuTP0, d->menu.mnuTP1, d->menu.mnuTP2, d->menu.mnuTP3, d->menu.mnuTP4 },
+                                { d->menu.mnuScheme0, d->menu.mnuScheme1, d->menu.mnuScheme2, d->menu.mnuScheme3,
+                                    d->menu.mnuScheme4, d->menu.mnuScheme5 } },
+            { d->picHover, d->picSelected, d->Line1 }, services.systemColors, *this);
+    connect(d->windowOptions, &WindowOptions::compactChanged, this, &MainWindow::layOutCompact);
+    connect(d->sliders, &Sliders::expandedChanged, this, [this] { layOutCompact(d->windowOptions->compact()); });
+    d->tray = new TrayIcon(
+        { d->menu.mnuExitMin, d->menu.mnuPop, d->menu.mnuPOpen, d->menu.mnuPMini, d->menu.mnuPExit },
+        { services.tray, services.prompter, services.settings }, d->writes, [this] { d->sampler->cmdMini_Click(); },
+        *this);
+    setWindowIcon(AppIcon());
+
     // The features' own widgets take their places.
     auto* targetLayout = static_cast<QVBoxLayout*>(d->fraTarget->layout());
     targetLayout->insertWidget(0, d->sampler->target(), 0, Qt::AlignHCenter);
@@ -160,7 +188,7 @@ MainWindow::~MainWindow()
     // The features and widgets refer to the model and the other parts: they go before them, so that no event
     // of a widget being torn down (a field losing the focus) reaches a feature whose model is gone.
     const QObject* features[] = { d->codeEntry, d->sliders, d->copyButtons, d->colorCommands, d->history, d->sampler,
-        d->paletteFiles, d->colorFiles, d->currentFile };
+        d->paletteFiles, d->colorFiles, d->currentFile, d->visibleRows, d->windowOptions, d->tray };
     for (const QObject* feature : features)
         delete feature;
     delete takeCentralWidget();
@@ -219,17 +247,25 @@ void MainWindow::buildUi()
     d->Command17 = MakeButton(swatches, "Command17", tr("Web-safe"), tr("Make Color #1 web-safe"));
     d->Command18 = MakeButton(swatches, "Command18", tr("Web-safe"), tr("Make Color #2 web-safe"));
     swatchGrid->addWidget(MakeLabel(swatches, "lblColor1", tr("Color #1")), 0, 0, 1, 2, Qt::AlignCenter);
-    swatchGrid->addWidget(MakeLabel(swatches, "lblColor2", tr("Color #2")), 0, 2, 1, 2, Qt::AlignCenter);
+    swatchGrid->addWidget(MakeLabel(swatches, "lblColor2", tr("Color #2")), 0, 3, 1, 2, Qt::AlignCenter);
+    // Line1 stands between the swatches while they are apart ("Stick Color Boxes Together" unchecked).
+    auto* line = new QFrame(swatches);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::VLine);
+    line->setFixedWidth(8);
+    line->hide();
+    d->Line1 = line;
     swatchGrid->addWidget(d->picHover, 1, 1, 3, 1, Qt::AlignRight | Qt::AlignTop);
-    swatchGrid->addWidget(d->picSelected, 1, 2, 3, 1, Qt::AlignLeft | Qt::AlignTop);
+    swatchGrid->addWidget(d->Line1, 1, 2, 3, 1);
+    swatchGrid->addWidget(d->picSelected, 1, 3, 3, 1, Qt::AlignLeft | Qt::AlignTop);
     swatchGrid->addWidget(d->cmdCopy, 1, 0);
     swatchGrid->addWidget(d->cmdInvert, 2, 0);
     swatchGrid->addWidget(d->Command17, 3, 0);
-    swatchGrid->addWidget(d->cmdCopy2, 1, 3);
-    swatchGrid->addWidget(d->cmdInvert2, 2, 3);
-    swatchGrid->addWidget(d->Command18, 3, 3);
+    swatchGrid->addWidget(d->cmdCopy2, 1, 4);
+    swatchGrid->addWidget(d->cmdInvert2, 2, 4);
+    swatchGrid->addWidget(d->Command18, 3, 4);
     swatchGrid->setColumnMinimumWidth(0, 64);
-    swatchGrid->setColumnMinimumWidth(3, 64);
+    swatchGrid->setColumnMinimumWidth(4, 64);
     top->addWidget(swatches, 1);
 
     // The two code frames side by side.
@@ -276,6 +312,8 @@ void MainWindow::restoreSettings()
     d->sliders->restoreSettings(store);
     d->codeEntry->restoreSettings(store);
     d->sampler->restoreSettings(store);
+    d->visibleRows->restoreSettings(store);
+    d->windowOptions->restoreSettings(store);
 }
 
 bool MainWindow::saveSettings()
@@ -285,6 +323,7 @@ bool MainWindow::saveSettings()
     d->sliders->saveSettings(changes);
     d->codeEntry->saveSettings(changes);
     d->sampler->saveSettings(changes);
+    d->windowOptions->saveSettings(changes);
     return d->writes.apply(keys::kMain, changes);
 }
 
@@ -297,7 +336,31 @@ void MainWindow::shutdown()
     if (saveSettings())
         // A later start must not take this window's caption for a running copy.
         d->writes.write(keys::kMain, keys::kCap, QString());
+    d->tray->remove();
     QCoreApplication::quit();
+}
+
+void MainWindow::layOutCompact(bool compact)
+{
+    // Compact: about half as wide, the magnifier where the palette was; Color #2's frame only while the
+    // slides are expanded. "Expand" is collapsed first and not offered.
+    QCheckBox* expand = d->sliders->expandBox();
+    if (compact && expand->isChecked())
+        expand->setChecked(false);
+    expand->setVisible(!compact);
+    d->fraPal->setVisible(!compact);
+    d->visibleRows->setSecondFrameAllowed(!compact || expand->isChecked());
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Minimised: to the tray, once the state change is through.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        QTimer::singleShot(0, this, [this] {
+            if (windowState() & Qt::WindowMinimized)
+                d->tray->windowMinimised();
+        });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

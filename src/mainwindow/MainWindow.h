@@ -56,12 +56,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Parts;
     void buildUi();
     void showColor(ColorSlot slot);
     void showCodesTipOnce();
+    void layOutCompact(bool compact);
 
     Services m_services;
     std::unique_ptr<Parts> d;

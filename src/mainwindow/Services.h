@@ -7,6 +7,7 @@ class Prompter;
 class Screen;
 class SettingsStore;
 class SystemColors;
+class Tray;
 } // namespace tw::platform
 
 namespace tw {
@@ -20,6 +21,7 @@ struct Services {
     platform::Clipboard& clipboard;
     platform::Screen& screen;
     platform::FileDialogs& fileDialogs;
+    platform::Tray& tray;
 };
 
 } // namespace tw

@@ -21,5 +21,10 @@ inline constexpr QLatin1String kGrid("grid");
 inline constexpr QLatin1String kCross("cross");
 inline constexpr QLatin1String kSel("sel");
 inline constexpr QLatin1String kSwapped("tmpmp");
+inline constexpr QLatin1String kStick("stick");
+inline constexpr QLatin1String kTop("top");
+inline constexpr QLatin1String kHide("hide");
+inline constexpr QLatin1String kScheme("scheme");
+inline constexpr QLatin1String kMinimiseTip("blnMinTip");
 
 } // namespace tw::keys

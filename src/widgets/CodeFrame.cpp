@@ -212,6 +212,22 @@ CodeFrame::CodeFrame(ColorSlot slot, QWidget* parent)
     }
 }
 
+void CodeFrame::setRowShown(CodeRow row, bool shown)
+{
+    for (const CodeField each : fieldsOfRow(row)) {
+        field(each)->setVisible(shown);
+        caption(each)->setVisible(shown);
+        if (QScrollBar* spin = spinButton(each))
+            spin->setVisible(shown);
+    }
+    copyButton(row)->setVisible(shown);
+}
+
+bool CodeFrame::rowShown(CodeRow row) const
+{
+    return !copyButton(row)->isHidden();
+}
+
 QLineEdit* CodeFrame::firstField() const
 {
     return field(CodeField::Red);

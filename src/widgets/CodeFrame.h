@@ -41,6 +41,10 @@ public:
 
     ColorSlot slot() const { return m_slot; }
     QLineEdit* field(CodeField field) const { return m_fields[static_cast<std::size_t>(field)]; }
+    // Shows or hides one row (its captions, fields, spin buttons and copy button); the rows below close up.
+    void setRowShown(CodeRow row, bool shown);
+    bool rowShown(CodeRow row) const;
+
     // The first and the last field in the order Tab goes through them.
     QLineEdit* firstField() const;
     QLineEdit* lastField() const;

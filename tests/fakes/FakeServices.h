@@ -5,6 +5,7 @@
 #include "tests/fakes/FakePrompter.h"
 #include "tests/fakes/FakeScreen.h"
 #include "tests/fakes/FakeSystemColors.h"
+#include "tests/fakes/FakeTray.h"
 #include "tests/fakes/MemorySettingsStore.h"
 
 namespace tw::test {
@@ -17,8 +18,9 @@ struct FakeServices {
     FakeClipboard clipboard;
     FakeScreen screen;
     FakeFileDialogs fileDialogs;
+    FakeTray tray;
 
-    Services services() { return { prompter, systemColors, settings, clipboard, screen, fileDialogs }; }
+    Services services() { return { prompter, systemColors, settings, clipboard, screen, fileDialogs, tray }; }
 };
 
 } // namespace tw::test

@@ -165,8 +165,13 @@ private Q_SLOTS:
         MainWindowFixture f;
         QVERIFY(Look(f.window).action("mnuHistory")->isEnabled());
         QVERIFY(Look(f.window).action("mnuExit")->isEnabled());
-        // Minimising to the tray comes with the tray itself.
-        QVERIFY(!Look(f.window).action("mnuExitMin")->isEnabled());
+        // Minimising to the tray needs a tray.
+        QVERIFY(Look(f.window).action("mnuExitMin")->isEnabled());
+        test::FakeServices noTray;
+        noTray.tray.available = false;
+        MainWindow window(noTray.services());
+        for (const char* item : { "mnuExitMin", "mnuPOpen", "mnuPMini", "mnuPExit" })
+            QVERIFY2(!Look(window).action(item)->isEnabled(), item);
     }
 
     void theMenuTreeIsComplete()
@@ -247,9 +252,10 @@ private Q_SLOTS:
             Describe(*menu, QStringLiteral("  "), popups);
         }
         QCOMPARE(popups,
-            QStringList({ "Menu", "  Set as Color #2", "  -", "  Set as &Active Link", "  Set as &Background",
-                "  Set as &Link", "  Set as &Text", "  Set as &Visited Link", "Pop", "  &Open", "  Mini Color &Picker",
-                "  E&xit", "Edit Pal", "  Add Color #&1", "  Add Color #&2", "  -", "  &Delete" }));
+            QStringList(
+                { "Menu", "  Set as Color #2", "  -", "  Set as &Active Link", "  Set as &Background", "  Set as &Link",
+                    "  Set as &Text", "  Set as &Visited Link", "Pop", "  &Open", "  -", "  Mini Color &Picker", "  -",
+                    "  E&xit", "Edit Pal", "  Add Color #&1", "  Add Color #&2", "  -", "  &Delete" }));
     }
 };
 

@@ -1,0 +1,73 @@
+#include "window/TrayIcon.h"
+
+#include "platform/SettingsKeys.h"
+#include "platform/SettingsStore.h"
+#include "platform/Tray.h"
+#include "widgets/AppIcon.h"
+#include "widgets/Buttons.h"
+#include "widgets/Prompts.h"
+#include "widgets/SettingsWrites.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+namespace tw {
+
+TrayIcon::TrayIcon(
+    Menu menu, Services services, SettingsWrites& writes, std::function<void()> openMini, QWidget& window)
+    : QObject(&window)
+    , m_menu(menu)
+    , m_services(services)
+    , m_writes(writes)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("trayIcon"));
+    m_available = services.tray.isAvailable();
+    if (!m_available)
+        return; // the items stay disabled: nothing may hide the window where nothing brings it back
+    EnableCommand(menu.mnuExitMin, this, [this] { m_window.hide(); });
+    EnableCommand(menu.mnuPOpen, this, [this] { open(); });
+    EnableCommand(menu.mnuPMini, this, std::move(openMini));
+    EnableCommand(menu.mnuPExit, this, [this] { m_window.close(); });
+    services.tray.show(
+        AppIcon(), QString::fromLatin1(kAppTitle), [this](platform::Tray::Activation activation, QPoint at) {
+            if (activation == platform::Tray::Activation::Context)
+                m_menu.mnuPop->popup(at);
+            else
+                open();
+        });
+}
+
+void TrayIcon::windowMinimised()
+{
+    if (!m_available)
+        return;
+    if (!m_services.settings.readBool(keys::kMain, keys::kMinimiseTip, false)) {
+        m_services.prompter.ask(&m_window,
+            { QStringLiteral("When you click the Minimize button, Tintwise Color Picker is minimized to the system "
+                             "tray.\n\nThis tip will not appear again."),
+                QStringLiteral("Tintwise Color Picker Tip"), core::MessageIcon::Information,
+                platform::PromptButtons::Ok, platform::PromptAnswer::Ok });
+        m_writes.writeBool(keys::kMain, keys::kMinimiseTip, true);
+    }
+    m_window.hide();
+}
+
+void TrayIcon::open()
+{
+    m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);
+    m_window.show();
+    if (m_restoreAlso)
+        m_restoreAlso();
+    m_window.raise();
+    m_window.activateWindow();
+}
+
+void TrayIcon::remove()
+{
+    if (m_available)
+        m_services.tray.hide();
+}
+
+} // namespace tw
