@@ -133,6 +133,7 @@ void Sliders::buildFrame(QWidget& window)
     header->addWidget(MakeLabel(m_frame, "lblSlidesFor", tr("Precision RGB Color Slides for")));
     m_combo = new QComboBox(m_frame);
     m_combo->setObjectName(QStringLiteral("Combo1"));
+    m_combo->setAccessibleName(tr("Precision RGB Color Slides for"));
     m_combo->addItem(tr("Color #1"));
     m_combo->addItem(tr("Color #2"));
     header->addWidget(m_combo);
@@ -145,6 +146,7 @@ void Sliders::buildFrame(QWidget& window)
     for (std::size_t i = 0; i < m_slides.size(); ++i) {
         m_slideLabels[i] = MakeLabel(m_frame, labelNames[i], captions[i]);
         m_slides[i] = MakeSlide(m_frame, slideNames[i]);
+        m_slides[i]->setAccessibleName(tr("Precision slide, %1").arg(captions[i].chopped(1)));
         grid->addWidget(m_slideLabels[i], static_cast<int>(i) + 1, 0);
         grid->addWidget(m_slides[i], static_cast<int>(i) + 1, 1);
         m_slides[i]->installEventFilter(this);

@@ -51,6 +51,7 @@ HistoryWindow::HistoryWindow(WorkingColors& colors, ColorHistory& history, Setti
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* box = new Swatch(this);
         box->setObjectName(QStringLiteral("picHistory%1").arg(index));
+        box->setAccessibleName(tr("History color %1").arg(index + 1));
         box->setFixedSize(kBoxSize, kBoxSize);
         box->setColor(m_entries[index].value_or(core::kEmptyColor));
         grid->addWidget(number, row, column * 2);

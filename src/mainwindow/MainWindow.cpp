@@ -30,6 +30,7 @@
 #include "window/TrayIcon.h"
 #include "window/WindowOptions.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -38,6 +39,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 
@@ -84,6 +86,7 @@ struct MainWindow::Parts {
     QVBoxLayout* leftColumn = nullptr;
     QVBoxLayout* rightColumn = nullptr;
     QVBoxLayout* bottomRow = nullptr;
+    QBoxLayout* topRow = nullptr;
 
     ColorDisplay* display1 = nullptr;
     ColorDisplay* display2 = nullptr;
@@ -111,6 +114,10 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setWindowTitle(CurrentFile::captionOf({}));
     d->writes.setWindow(this);
     d->menu = BuildMainMenu(*this);
+    // The menu bar keeps the desktop's colours under every scheme, as menus elsewhere do.
+    QPalette menuColours = QApplication::palette(menuBar());
+    menuColours.setResolveMask(~QPalette::ResolveMask(0));
+    menuBar()->setPalette(menuColours);
     buildUi();
 
     // Every view of the two colours follows the model: the swatches and code frames here (first, so that the
@@ -168,12 +175,13 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     auto* targetLayout = static_cast<QVBoxLayout*>(d->fraTarget->layout());
     targetLayout->insertWidget(0, d->sampler->target(), 0, Qt::AlignHCenter);
     d->leftColumn->addWidget(d->sliders->expandBox());
+    // The palette lies below the code frames: hiding rows moves it up and makes the window shorter.
+    d->leftColumn->addWidget(d->fraPal, 0, Qt::AlignHCenter);
     d->leftColumn->addStretch();
     // The slides' frame lies below everything, so that "Expand" makes the window taller by it.
     d->bottomRow->addWidget(d->sliders->slidesFrame());
     d->rightColumn->addWidget(d->sampler->zoomFrame());
     d->rightColumn->addWidget(d->sampler->miniButton());
-    d->rightColumn->addWidget(d->fraPal);
     d->rightColumn->addStretch();
     connect(d->sliders, &Sliders::expandedChanged, this, [this] { d->focusHome.restore(); });
 
@@ -213,6 +221,7 @@ void MainWindow::buildUi()
 
     // Top row: the target frame beside the two swatches with their buttons.
     auto* top = new QHBoxLayout;
+    d->topRow = top;
     d->leftColumn->addLayout(top);
     d->fraTarget = new QGroupBox(tr("Target:"), central);
     d->fraTarget->setObjectName(QStringLiteral("fraTarget"));
@@ -233,10 +242,12 @@ void MainWindow::buildUi()
     swatchGrid->setVerticalSpacing(2);
     d->picHover = new Swatch(swatches);
     d->picHover->setObjectName(QStringLiteral("picHover"));
+    d->picHover->setAccessibleName(tr("Color #1 swatch"));
     d->picHover->setToolTip(tr("Double-click to copy color"));
     d->picHover->addEmptyLabel(QStringLiteral("lblEmpty"));
     d->picSelected = new Swatch(swatches);
     d->picSelected->setObjectName(QStringLiteral("picSelected"));
+    d->picSelected->setAccessibleName(tr("Color #2 swatch"));
     d->picSelected->setToolTip(tr("Double-click to copy color"));
     d->picSelected->addEmptyLabel(QStringLiteral("lblEmpty2"));
     d->focusHome.setFallback(d->picHover);
@@ -350,6 +361,20 @@ void MainWindow::layOutCompact(bool compact)
     expand->setVisible(!compact);
     d->fraPal->setVisible(!compact);
     d->visibleRows->setSecondFrameAllowed(!compact || expand->isChecked());
+    // The magnifier moves into the palette's place, below the code frames, and the target stands above the
+    // swatches: the window is about half as wide.
+    d->topRow->setDirection(compact ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    QBoxLayout* from = compact ? d->rightColumn : d->leftColumn;
+    QBoxLayout* to = compact ? d->leftColumn : d->rightColumn;
+    QWidget* zoom = d->sampler->zoomFrame();
+    QWidget* mini = d->sampler->miniButton();
+    if (from->indexOf(zoom) >= 0) {
+        from->removeWidget(zoom);
+        from->removeWidget(mini);
+        const int place = compact ? to->indexOf(d->fraPal) + 1 : 0;
+        to->insertWidget(place, zoom);
+        to->insertWidget(place + 1, mini);
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event)

@@ -18,15 +18,20 @@ PaletteBox::PaletteBox(PaletteGrid& grid, int index, QWidget* parent)
     , m_index(index)
 {
     setObjectName(QStringLiteral("MiniPicker%1").arg(index));
+    setAccessibleName(tr("Palette color %1").arg(index + 1));
     setFixedSize(kSize, kSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PaletteBox::setColor(core::ColorValue color)
 {
-    if (color == m_color)
+    if (color == m_color && !accessibleDescription().isEmpty())
         return;
     m_color = color;
+    const core::Rgb rgb = core::SplitColor(color);
+    setAccessibleDescription(color == core::kEmptyColor
+            ? tr("Empty")
+            : tr("Red %1, green %2, blue %3").arg(rgb.red).arg(rgb.green).arg(rgb.blue));
     update();
 }
 

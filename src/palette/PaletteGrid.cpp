@@ -85,6 +85,7 @@ PaletteGrid::PaletteGrid(WorkingColors& colors, EditMenu menu, platform::Prompte
     cmdPalHelp = new QToolButton(this);
     cmdPalHelp->setObjectName(QStringLiteral("cmdPalHelp"));
     cmdPalHelp->setToolTip(tr("Hint"));
+    cmdPalHelp->setAccessibleName(tr("Hint"));
     cmdPalHelp->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     // The hint button keeps its room while hidden, so ticking "Edit" does not move the layout.
     QSizePolicy keepRoom = cmdPalHelp->sizePolicy();

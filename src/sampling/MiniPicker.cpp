@@ -40,9 +40,12 @@ MiniPicker::MiniPicker(WorkingColors& colors, Services services, QWidget& mainWi
     setAttribute(Qt::WA_DeleteOnClose);
 
     Picture1 = new TargetPicture(this);
+    Picture1->setAccessibleName(tr("Target: drag it over the screen to pick a color"));
     picZoom = new ZoomView(kMiniViewSize, this);
+    picZoom->setAccessibleName(tr("Magnified view of the screen"));
     picColor = new Swatch(this);
     picColor->setObjectName(QStringLiteral("picColor"));
+    picColor->setAccessibleName(tr("Picked color"));
     picColor->setColor(core::kEmptyColor);
     lblRGB = new QLabel(tr("RGB Value"), this);
     lblRGB->setObjectName(QStringLiteral("lblRGB"));

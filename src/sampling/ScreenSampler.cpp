@@ -57,6 +57,7 @@ ScreenSampler::ScreenSampler(WorkingColors& colors, Services services, QWidget& 
     setObjectName(QStringLiteral("screenSampler"));
 
     Picture1 = new TargetPicture(&window);
+    Picture1->setAccessibleName(tr("Target: drag it over the screen to pick a color"));
     m_drag = new TargetDrag(*Picture1, services.screen, services.prompter, window);
     fraZoom = new ZoomFrame(kViewSize, &window);
     cmdMini = new QPushButton(tr("Mini Color Picker"), &window);

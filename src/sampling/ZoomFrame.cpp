@@ -19,10 +19,13 @@ ZoomFrame::ZoomFrame(int viewSize, QWidget* parent)
     setObjectName(QStringLiteral("fraZoom"));
 
     picZoom = new ZoomView(viewSize, this);
+    picZoom->setAccessibleName(tr("Magnified view of the screen"));
     vsbZoomY = new QScrollBar(Qt::Vertical, this);
     vsbZoomY->setObjectName(QStringLiteral("vsbZoomY"));
+    vsbZoomY->setAccessibleName(tr("Magnified point, down"));
     hsbZoomX = new QScrollBar(Qt::Horizontal, this);
     hsbZoomX->setObjectName(QStringLiteral("hsbZoomX"));
+    hsbZoomX->setAccessibleName(tr("Magnified point, across"));
     // The scroll bars hold the sampled point; there is none until the first snapshot.
     for (QScrollBar* bar : { vsbZoomY, hsbZoomX }) {
         bar->setRange(0, 0);
@@ -41,6 +44,7 @@ ZoomFrame::ZoomFrame(int viewSize, QWidget* parent)
     lblZoom->setObjectName(QStringLiteral("lblZoom"));
     cboZoom = new QComboBox(this);
     cboZoom->setObjectName(QStringLiteral("cboZoom"));
+    cboZoom->setAccessibleName(tr("Zoom (%)"));
     for (const int percent : core::kZoomPercents)
         cboZoom->addItem(QString::number(percent));
     cboZoom->setCurrentIndex(core::kDefaultZoomIndex);

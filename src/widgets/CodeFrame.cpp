@@ -153,8 +153,12 @@ CodeFrame::CodeFrame(ColorSlot slot, QWidget* parent)
         edit->setObjectName(QString::fromLatin1(names[index].field));
         m_captions[index] = caption;
         m_fields[index] = edit;
+        // "Red of Color #1": the caption without its colon, and the colour it serves.
+        const QString what = tr(kCaptions[index]).chopped(1) + (first ? tr(" of Color #1") : tr(" of Color #2"));
+        edit->setAccessibleName(what);
         if (names[index].spin) {
             m_spinButtons[index] = MakeSpinButton(panel, names[index].spin);
+            m_spinButtons[index]->setAccessibleName(tr("Step %1").arg(what));
             edit->setFixedWidth(std::max(34, FieldWidthFor(edit, QStringLiteral("255"))));
             edit->setMaxLength(32);
         } else {
@@ -169,6 +173,7 @@ CodeFrame::CodeFrame(ColorSlot slot, QWidget* parent)
         auto* button = new QPushButton(QStringLiteral("C"), panel);
         button->setObjectName(QString::fromLatin1(first ? row.button1 : row.button2));
         button->setToolTip(tr(row.tooltip));
+        button->setAccessibleName(tr(row.tooltip) + (first ? tr(" (Color #1)") : tr(" (Color #2)")));
         button->setFixedSize(18, 20);
         button->setFocusPolicy(Qt::NoFocus);
         m_copyButtons[static_cast<std::size_t>(r)] = button;

@@ -20,9 +20,12 @@ Swatch::Swatch(QWidget* parent)
 
 void Swatch::setColor(core::ColorValue color)
 {
-    if (color == m_color)
+    if (color == m_color && !accessibleDescription().isEmpty())
         return;
     m_color = color;
+    // A screen reader says the colour the box shows.
+    const core::Rgb rgb = core::SplitColor(color);
+    setAccessibleDescription(tr("Red %1, green %2, blue %3").arg(rgb.red).arg(rgb.green).arg(rgb.blue));
     update();
 }
 

@@ -94,6 +94,7 @@ struct MainWindowFixture {
     QLineEdit* field(ColorSlot slot, CodeField field) const { return frame(slot)->field(field); }
     QString text(ColorSlot slot, CodeField which) const { return field(slot, which)->text(); }
     core::ColorValue color(ColorSlot slot) { return colors().color(slot); }
+    QAction* action(const char* name) const { return find<QAction>(name); }
 };
 
 } // namespace tw::test
