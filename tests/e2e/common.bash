@@ -99,6 +99,32 @@ wait_for_setting() {
     wait_until 10 "[$1] $2=$3 in the settings file" setting_is "$@"
 }
 
+# The target's red (kTargetRed): nothing else in the window is drawn in it.
+target_red=CC0000
+
+# Finds the target in a screenshot: sets target_x, target_y, target_width and target_height to the bounds of its
+# red. Fails when the screenshot has none of it.
+find_target() {
+    local bounds rest
+    bounds=$(convert "$1" -fill black +opaque "#$target_red" -fill white -opaque "#$target_red" -format '%@' info: \
+        2>/dev/null) || return 1
+    target_width=${bounds%%x*}
+    rest=${bounds#*x}
+    target_height=${rest%%+*}
+    rest=${rest#*+}
+    target_x=${rest%%+*}
+    target_y=${rest#*+}
+    [ -n "$target_width" ] && [ "$target_width" -gt 0 ]
+}
+
+# Whether the X server shows the target as the pointer: its image holds the target's red.
+pointer_is_target() {
+    "${TW_CURSOR_PROBE:?the path of cursor_probe}" "$target_red" >/dev/null
+}
+pointer_is_not_target() {
+    ! pointer_is_target
+}
+
 # The value of a key in the settings file, or nothing.
 setting() {
     local section=$1 key=$2

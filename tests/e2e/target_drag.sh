@@ -12,7 +12,6 @@ trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$home"' EXIT
 
 picked='#3366CC'
 around='#F0E0A0'
-target_red='#CC0000'
 # The desktop is tiled with 64 x 64 squares of $around with the one pixel (33, 33) of each in $picked.
 tile=$home/tile.xbm
 {
@@ -38,21 +37,10 @@ count_color() { # color width height x y
         -format '%[fx:round(mean*w*h)]' info:
 }
 
-# Takes a screenshot; true once it shows the painted desktop and the target. Sets box to the bounds of the
-# target's red (WxH+X+Y): the target is the only thing drawn in it.
+# Takes a screenshot; true once it shows the painted desktop and the target (find_target).
 desktop_and_target_shown() {
     import -window root "$shot"
-    [ "$(convert "$shot" -format "%[hex:p{$pixel_x,$pixel_y}]" info:)" = "${picked#\#}" ] || return 1
-    box=$(convert "$shot" -fill black +opaque "$target_red" -fill white -opaque "$target_red" -format '%@' info: \
-        2>/dev/null)
-    [ -n "$box" ] && [ "${box%%x*}" -gt 0 ]
-}
-
-pointer_is_target() {
-    "$TW_CURSOR_PROBE" "${target_red#\#}" >/dev/null
-}
-pointer_is_not_target() {
-    ! pointer_is_target
+    [ "$(convert "$shot" -format "%[hex:p{$pixel_x,$pixel_y}]" info:)" = "${picked#\#}" ] && find_target "$shot"
 }
 
 # Takes a screenshot; sets found to the pixels of $picked in the band of the swatches and is true once they
@@ -75,11 +63,9 @@ run_case() { # scale
     # The program keeps the display open, so the painted desktop stays.
     xsetroot -bitmap "$tile" -fg "$picked" -bg "$around"
     wait_until 10 "the painted desktop and the target at scale $scale" desktop_and_target_shown
-    local bw=${box%%x*} rest=${box#*x}
-    local bh=${rest%%+*} rest2=${rest#*+}
-    local bx=${rest2%%+*} by=${rest2#*+}
+    local bx=$target_x by=$target_y bw=$target_width bh=$target_height
     if [ "$bw" -lt 10 ] || [ "$bw" -gt $((40 * scale)) ]; then
-        echo "scale $scale: target not found (red box $box)" >&2
+        echo "scale $scale: target not found (red box ${bw}x$bh+$bx+$by)" >&2
         return 1
     fi
     local tx=$((bx + bw / 2)) ty=$((by + bh / 2))
