@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(
     build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libxcb1-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    xvfb xauth xdotool x11-xserver-utils x11-utils imagemagick hyperfine openbox trayer
+    xvfb xauth xdotool x11-xserver-utils x11-utils imagemagick hyperfine libx11-dev libxfixes-dev
+    clang-format openbox trayer
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -42,7 +42,14 @@ QPixmap TargetImage(qreal ratio)
 
 QCursor TargetCursor(qreal ratio)
 {
-    return QCursor(TargetImage(ratio), kTargetSize / 2, kTargetSize / 2);
+    // Qt takes a cursor's hot spot in pixels of the pixmap's logical size, but the X server is handed the
+    // image's device pixels and the hot spot as it is, unscaled: at a ratio of 2 the hot spot (16, 16) would
+    // sit a quarter of the way into a 64 x 64 image. Handed over at ratio 1, image and hot spot are both in
+    // device pixels, and mean the same whether or not the platform scales the hot spot by the ratio.
+    QPixmap image = TargetImage(ratio);
+    image.setDevicePixelRatio(1.0);
+    const int centre = qRound(kTargetSize / 2.0 * ratio);
+    return QCursor(image, centre, centre);
 }
 
 OverrideCursor::OverrideCursor(const QCursor& cursor)

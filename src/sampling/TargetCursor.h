@@ -11,7 +11,8 @@ inline constexpr int kTargetSize = 32;
 
 // ratio: device pixels per pixel of the screen it is shown on, so the picture stays sharp when scaled.
 QPixmap TargetImage(qreal ratio = 1.0);
-// The hot spot is the centre of the target.
+// ratio: as for TargetImage. The image is the target at that ratio, in device pixels, and the hot spot is the
+// centre of the target in the same device pixels, so the pixel under the bullseye is the pixel sampled.
 QCursor TargetCursor(qreal ratio = 1.0);
 
 // Replaces the mouse pointer of the whole application for the life of the object.

@@ -5,11 +5,37 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace tw {
 
 namespace {
     const QColor kGridColor(0, 0, 0);
     const QColor kCrosshairColor(255, 0, 0);
+
+    // Draws the grid and the box on a picture at ratio 1, in its own pixels.
+    void PaintOverlay(QImage& image, const core::ZoomGeometry& geometry, ZoomOverlay overlay)
+    {
+        QPainter painter(&image);
+        const int side = image.width();
+        if (overlay.grid) {
+            const core::GridLines columns = core::GridColumns(geometry, side);
+            for (int x = columns.first; columns.step > 0 && x <= columns.last; x += columns.step)
+                painter.fillRect(x, 0, 1, side, kGridColor);
+            const core::GridLines rows = core::GridRows(geometry, side);
+            for (int y = rows.first; rows.step > 0 && y <= rows.last; y += rows.step)
+                painter.fillRect(0, y, side, 1, kGridColor);
+        }
+        if (overlay.crosshair) {
+            const core::CrosshairBox box = core::Crosshair(geometry);
+            const int width = box.right - box.left + 1;
+            const int height = box.bottom - box.top + 1;
+            painter.fillRect(box.left, box.top, width, 1, kCrosshairColor);
+            painter.fillRect(box.left, box.bottom, width, 1, kCrosshairColor);
+            painter.fillRect(box.left, box.top, 1, height, kCrosshairColor);
+            painter.fillRect(box.right, box.top, 1, height, kCrosshairColor);
+        }
+    }
 } // namespace
 
 ZoomView::ZoomView(int viewSize, QWidget* parent)
@@ -20,25 +46,42 @@ ZoomView::ZoomView(int viewSize, QWidget* parent)
     setViewSize(viewSize);
 }
 
+int ZoomView::viewSize() const
+{
+    return qRound(m_side * devicePixelRatioF());
+}
+
 void ZoomView::setViewSize(int viewSize)
 {
-    m_picture = QImage(viewSize, viewSize, QImage::Format_RGB32);
-    m_picture.fill(platform::ToQColor(kZoomBackground));
+    m_side = viewSize;
     m_overlay = {};
+    clearPicture();
+    updateShownPicture();
     setFixedSize(viewSize, viewSize);
     update();
 }
 
 QSize ZoomView::sizeHint() const
 {
-    return m_picture.size();
+    return { m_side, m_side };
+}
+
+void ZoomView::clearPicture()
+{
+    // Made anew when the side or the ratio changed (the window moved to a screen of another scale); painted
+    // at ratio 1, so that the painter counts in the picture's own pixels.
+    const int side = viewSize();
+    if (m_picture.width() != side)
+        m_picture = QImage(side, side, QImage::Format_RGB32);
+    m_picture.setDevicePixelRatio(1.0);
+    m_picture.fill(platform::ToQColor(kZoomBackground));
 }
 
 void ZoomView::render(const QImage* snapshot, const core::ZoomGeometry& geometry, ZoomOverlay overlay)
 {
     m_geometry = geometry;
     m_overlay = overlay;
-    m_picture.fill(platform::ToQColor(kZoomBackground));
+    clearPicture();
     const core::PixelRect& source = geometry.source;
     const core::PixelRect& destination = geometry.destination;
     if (snapshot && source.width > 0 && source.height > 0 && destination.width > 0 && destination.height > 0) {
@@ -48,7 +91,18 @@ void ZoomView::render(const QImage* snapshot, const core::ZoomGeometry& geometry
         painter.drawImage(QRect(destination.x, destination.y, destination.width, destination.height), *snapshot,
             QRect(source.x, source.y, source.width, source.height));
     }
+    updateShownPicture();
     update();
+}
+
+void ZoomView::updateShownPicture()
+{
+    const qreal pictureRatio = devicePixelRatioF();
+    m_picture.setDevicePixelRatio(1.0);
+    m_shown = m_picture.copy();
+    PaintOverlay(m_shown, m_geometry, m_overlay);
+    m_picture.setDevicePixelRatio(pictureRatio);
+    m_shown.setDevicePixelRatio(pictureRatio);
 }
 
 core::ColorValue ZoomView::colorAt(QPoint viewPixel) const
@@ -58,47 +112,36 @@ core::ColorValue ZoomView::colorAt(QPoint viewPixel) const
     return platform::FromQRgb(m_picture.pixel(viewPixel));
 }
 
-QImage ZoomView::shownPicture() const
-{
-    QImage shown = m_picture.copy();
-    QPainter painter(&shown);
-    paintOverlay(painter);
-    return shown;
-}
-
 void ZoomView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), m_picture);
-    paintOverlay(painter);
-}
-
-void ZoomView::paintOverlay(QPainter& painter) const
-{
-    const int side = m_picture.width();
-    if (m_overlay.grid) {
-        const core::GridLines columns = core::GridColumns(m_geometry, side);
-        for (int x = columns.first; columns.step > 0 && x <= columns.last; x += columns.step)
-            painter.fillRect(x, 0, 1, side, kGridColor);
-        const core::GridLines rows = core::GridRows(m_geometry, side);
-        for (int y = rows.first; rows.step > 0 && y <= rows.last; y += rows.step)
-            painter.fillRect(0, y, side, 1, kGridColor);
-    }
-    if (m_overlay.crosshair) {
-        const core::CrosshairBox box = core::Crosshair(m_geometry);
-        const int width = box.right - box.left + 1;
-        const int height = box.bottom - box.top + 1;
-        painter.fillRect(box.left, box.top, width, 1, kCrosshairColor);
-        painter.fillRect(box.left, box.bottom, width, 1, kCrosshairColor);
-        painter.fillRect(box.left, box.top, 1, height, kCrosshairColor);
-        painter.fillRect(box.right, box.top, 1, height, kCrosshairColor);
-    }
+    // At a fractional scale the widget's corner may fall between two device pixels. The picture goes on the
+    // nearest whole one, so that each of its pixels covers exactly one device pixel; the strip this leaves on
+    // one side shows the background.
+    const QPointF corner = painter.deviceTransform().map(QPointF(0, 0));
+    const QPointF shift = (QPointF(qRound(corner.x()), qRound(corner.y())) - corner) / m_shown.devicePixelRatio();
+    painter.fillRect(rect(), platform::ToQColor(kZoomBackground));
+    painter.drawImage(shift, m_shown);
 }
 
 void ZoomView::mousePressEvent(QMouseEvent* event)
 {
-    const QPointF position = event->position();
-    Q_EMIT pressed(event->button(), QPoint(qFloor(position.x()), qFloor(position.y())));
+    // Qt hands a widget the pointer's position rounded to the widget's pixels, which at a fractional scale
+    // may name the device pixel beside the one pressed; the position in the window keeps the fraction.
+    QPointF position = event->position();
+    if (position == QPointF(position.toPoint())) {
+        const QPointF inWindow = event->scenePosition();
+        position += inWindow - QPointF(inWindow.toPoint());
+    }
+    // The picture's pixel under the pointer, counted as paintEvent places the picture: from the device pixel
+    // nearest the widget's corner in the window. A device position divided by the ratio and multiplied back
+    // may fall a hair short of the whole number it was.
+    const qreal pictureRatio = m_shown.devicePixelRatio();
+    const QPointF corner = QPointF(mapTo(window(), QPoint(0, 0))) * pictureRatio;
+    const QPointF pointer = position * pictureRatio + corner;
+    const auto pixel
+        = [](qreal device, qreal origin) { return static_cast<int>(std::floor(device + 1e-6)) - qRound(origin); };
+    Q_EMIT pressed(event->button(), QPoint(pixel(pointer.x(), corner.x()), pixel(pointer.y(), corner.y())));
 }
 
 } // namespace tw

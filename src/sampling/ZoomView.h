@@ -5,8 +5,6 @@
 #include <QImage>
 #include <QWidget>
 
-class QPainter;
-
 namespace tw {
 
 // The view's background, where no part of the screen is drawn (beside the screen's edges, after "Clear").
@@ -20,32 +18,38 @@ struct ZoomOverlay {
 
 // picZoom: a square view of the screen snapshot around the sampled pixel, drawn with nearest-neighbour
 // scaling, with the pixel grid and the red box around the centre cell drawn over it.
+//
+// The picture is drawn in the device pixels of the screen the view is on, not in the widget's pixels: on a
+// screen scaled by 1.5 a view of 176 pixels is a picture of 264, so that every cell and every grid line of it
+// is a whole number of device pixels, all alike. The geometry, colorAt, picture and shownPicture all count
+// in these device pixels; only the widget's size is in the widget's own pixels.
 class ZoomView : public QWidget {
     Q_OBJECT
 public:
-    // viewSize: the side of the view in pixels.
+    // viewSize: the side of the view in the widget's pixels.
     explicit ZoomView(int viewSize, QWidget* parent = nullptr);
 
-    int viewSize() const { return m_picture.width(); }
-    // The compact window shows a smaller view; the caller redraws.
+    // The side of the picture in device pixels: the one to compute the geometry for.
+    int viewSize() const;
+    // The compact window shows a smaller view (the side in the widget's pixels); the caller redraws.
     void setViewSize(int viewSize);
 
     // Redraws the picture: the snapshot's source rectangle scaled into the destination rectangle, background
     // elsewhere (everywhere when there is no snapshot).
     void render(const QImage* snapshot, const core::ZoomGeometry& geometry, ZoomOverlay overlay);
 
-    // The colour the view shows at a view pixel, read from the picture under the grid and the box, so a
-    // point on a grid line or on the box gives the screen pixel of its cell. Outside the view: background.
+    // The colour the view shows at a pixel of the picture, read from the picture under the grid and the box,
+    // so a point on a grid line or on the box gives the screen pixel of its cell. Outside the view: background.
     core::ColorValue colorAt(QPoint viewPixel) const;
-    // The picture without grid and box.
+    // The picture without grid and box, with the device pixel ratio it is drawn for.
     const QImage& picture() const { return m_picture; }
     // The picture as shown, grid and box included.
-    QImage shownPicture() const;
+    const QImage& shownPicture() const { return m_shown; }
 
     QSize sizeHint() const override;
 
 Q_SIGNALS:
-    // viewPixel: the view pixel under the mouse.
+    // viewPixel: the pixel of the picture under the mouse (a device pixel, as colorAt takes it).
     void pressed(Qt::MouseButton button, QPoint viewPixel);
 
 protected:
@@ -53,9 +57,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void paintOverlay(QPainter& painter) const;
+    // A picture of the background, of viewSize() at the current ratio.
+    void clearPicture();
+    void updateShownPicture();
 
+    int m_side = 0;
     QImage m_picture;
+    QImage m_shown;
     core::ZoomGeometry m_geometry;
     ZoomOverlay m_overlay;
 };

@@ -12,20 +12,23 @@ trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$home"' EXIT
 
 hex() { printf '%02X%02X%02X' "$1" "$2" "$3"; }
 
-# Starts the program with a file and waits for the caption that names it.
-start_with() {
+# Starts the program with a file, waits for the caption that names it, then until the screen passes the check
+# (which takes its own screenshot into $home/shot.png).
+start_with() { # file check
     "$program" "$1" &
     pid=$!
-    for _ in $(seq 1 100); do
-        if xdotool search --name "^Tintwise Color Picker - $(basename "$1")\$" >/dev/null 2>&1; then
-            sleep 0.5
-            import -window root "$home/shot.png"
-            return 0
-        fi
-        sleep 0.1
+    wait_for_window "^Tintwise Color Picker - $(basename "$1")\$" >/dev/null
+    wait_until 10 "what $(basename "$1") holds on the screen" "$2"
+}
+
+# Whether a screenshot shows the given colours (RRGGBB), each at least once.
+screen_shows() {
+    import -window root "$home/shot.png"
+    local colour text
+    text=$(convert "$home/shot.png" -unique-colors txt:-)
+    for colour in "$@"; do
+        grep -q "#$colour" <<<"$text" || return 1
     done
-    echo "no window titled 'Tintwise Color Picker - $(basename "$1")' appeared" >&2
-    exit 1
 }
 
 stop() {
@@ -40,7 +43,9 @@ for i in $(seq 0 39); do
     plain+=" $(((10 + 6 * i) + (200 - 4 * i) * 256 + (50 + 3 * i) * 65536))"
 done
 encode "$plain" >"$home/forty.tcpp"
-start_with "$home/forty.tcpp"
+# The grid is drawn once its first and its last box are.
+palette_drawn() { screen_shows "$(hex 10 200 50)" "$(hex $((10 + 6 * 39)) $((200 - 4 * 39)) $((50 + 3 * 39)))"; }
+start_with "$home/forty.tcpp" palette_drawn
 first=$(convert "$home/shot.png" txt:- | grep -m1 "#$(hex 10 200 50)" | cut -d: -f1) || true
 if [ -z "$first" ]; then
     echo "box 0 of the palette is not on the screen" >&2
@@ -66,11 +71,14 @@ stop
 
 # A colour file saved from Color #1: R 18, G 52, B 86.
 encode "1$((18 + 52 * 256 + 86 * 65536))" >"$home/one.tcpc"
-start_with "$home/one.tcpc"
-pixels=$(convert "$home/shot.png" -fill black +opaque "#123456" -fill white -opaque "#123456" -format "%[fx:round(mean*w*h)]" info:)
-if [ "$pixels" -lt 1500 ]; then
-    echo "the colour of the file covers $pixels pixels, not a swatch" >&2
-    exit 1
-fi
+pixels=0
+swatch_drawn() {
+    import -window root "$home/shot.png"
+    pixels=$(convert "$home/shot.png" -fill black +opaque "#123456" -fill white -opaque "#123456" \
+        -format "%[fx:round(mean*w*h)]" info:)
+    [ "$pixels" -ge 1500 ]
+}
+start_with "$home/one.tcpc" swatch_drawn ||
+    { echo "the colour of the file covers $pixels pixels, not a swatch" >&2; exit 1; }
 echo "colour file shown as Color #1"
 stop

@@ -13,19 +13,39 @@ make_home() {
     fi
 }
 
-# Prints the id of the first window whose title matches the pattern, waiting up to the given seconds (10).
-wait_for_window() {
-    local pattern=$1 seconds=${2:-10} id
-    for _ in $(seq 1 $((seconds * 10))); do
-        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
+# Runs the command until it succeeds; fails, naming what it waited for, when the seconds have passed first.
+# Usage: wait_until SECONDS DESCRIPTION COMMAND [ARGUMENT...]
+wait_until() {
+    local seconds=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            echo "waited ${seconds}s in vain for $what" >&2
+            return 1
         fi
-        sleep 0.1
+        sleep 0.05
     done
-    echo "no window titled '$pattern' appeared" >&2
-    return 1
+}
+
+# Whether a window whose title matches the pattern is mapped.
+window_shown() {
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
+}
+window_gone() {
+    ! window_shown "$1"
+}
+
+# Prints the id of the first mapped window whose title matches the pattern, waiting up to the given seconds (10).
+wait_for_window() {
+    local pattern=$1 seconds=${2:-10}
+    wait_until "$seconds" "a window titled '$pattern'" window_shown "$pattern" || return 1
+    xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1
+}
+
+# Waits up to ten seconds until no window whose title matches the pattern is mapped.
+wait_for_window_gone() {
+    wait_until 10 "the window titled '$1' to close" window_gone "$1"
 }
 
 # How many visible windows have a title matching the pattern.
@@ -33,39 +53,76 @@ count_windows() {
     xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l
 }
 
+process_ended() {
+    ! kill -0 "$1" 2>/dev/null
+}
+
 # Waits up to ten seconds for a process to end; fails if it does not.
 wait_for_exit() {
-    local pid=$1
-    for _ in $(seq 1 100); do
-        kill -0 "$pid" 2>/dev/null || return 0
-        sleep 0.1
+    wait_until 10 "process $1 to end" process_ended "$1"
+}
+
+# Whether a menu is open: a mapped window that bypasses the window manager, as Qt's menus do, and is no tool
+# tip. Neither its title nor the window type Qt gives it is reliable: a menu opened again may lose both.
+menu_shown() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' || continue
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_TOOLTIP && continue
+        return 0
     done
-    echo "process $pid did not end" >&2
     return 1
 }
 
-# Opens File > Color History... from the keyboard and prints the history window's id. The mnemonic H is shared
-# with another item of the menu, so each further press moves on to the next of them: try one press, then two.
+# Gives the main window the keyboard and opens one of its menus with the key given (alt+f for File).
+open_menu() {
+    local main=$1 keys=$2
+    xdotool windowfocus --sync "$main" key "$keys"
+    wait_until 10 "the menu of $keys to open" menu_shown
+}
+
+# Opens File > Color History... from the keyboard and prints the history window's id. The menu opens with its
+# first item active, and the mnemonic H, which another item shares, moves to the next item that has it.
 open_history_window() {
-    local main=$1 presses id
-    for presses in 1 2 3; do
-        xdotool windowfocus --sync "$main"
-        xdotool key alt+f
-        sleep 0.3
-        for _ in $(seq 1 "$presses"); do xdotool key h; done
-        xdotool key Return
-        for _ in $(seq 1 20); do
-            id=$(xdotool search --onlyvisible --name '^Color History$' 2>/dev/null | head -1 || true)
-            if [ -n "$id" ]; then
-                echo "$id"
-                return 0
-            fi
-            sleep 0.1
-        done
-        xdotool key Escape Escape
-    done
-    echo "the Color History window did not open" >&2
-    return 1
+    open_menu "$1" alt+f || return 1
+    xdotool key h Return
+    wait_for_window '^Color History$'
+}
+
+# Whether the settings file holds the value for the key.
+setting_is() {
+    [ "$(setting "$1" "$2")" = "$3" ]
+}
+
+# Waits up to ten seconds for the settings file to hold the value for the key.
+wait_for_setting() {
+    wait_until 10 "[$1] $2=$3 in the settings file" setting_is "$@"
+}
+
+# The target's red (kTargetRed): nothing else in the window is drawn in it.
+target_red=CC0000
+
+# Finds the target in a screenshot: sets target_x, target_y, target_width and target_height to the bounds of its
+# red. Fails when the screenshot has none of it.
+find_target() {
+    local bounds rest
+    bounds=$(convert "$1" -fill black +opaque "#$target_red" -fill white -opaque "#$target_red" -format '%@' info: \
+        2>/dev/null) || return 1
+    target_width=${bounds%%x*}
+    rest=${bounds#*x}
+    target_height=${rest%%+*}
+    rest=${rest#*+}
+    target_x=${rest%%+*}
+    target_y=${rest#*+}
+    [ -n "$target_width" ] && [ "$target_width" -gt 0 ]
+}
+
+# Whether the X server shows the target as the pointer: its image holds the target's red.
+pointer_is_target() {
+    "${TW_CURSOR_PROBE:?the path of cursor_probe}" "$target_red" >/dev/null
+}
+pointer_is_not_target() {
+    ! pointer_is_target
 }
 
 # The value of a key in the settings file, or nothing.

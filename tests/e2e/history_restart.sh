@@ -16,15 +16,16 @@ history=$(open_history_window "$window")
 # Entry 2 is green: a left click makes it Color #1 and the newest entry.
 read -r x y < <(find_colour "$history" '#00FF00')
 xdotool mousemove --window "$history" "$x" "$y" click 1
-sleep 0.5
-[ "$(setting History 1)" = 65280 ] && [ "$(setting History 2)" = 255 ] && [ "$(setting History 3)" = 65280 ] ||
+history_after_click() {
+    setting_is History 1 65280 && setting_is History 2 255 && setting_is History 3 65280
+}
+wait_until 10 "the clicked colour as the newest history entry" history_after_click ||
     { echo "history after the click:" >&2; cat "$settings" >&2; exit 1; }
 xdotool windowfocus --sync "$history" key Escape
-sleep 0.3
+wait_for_window_gone '^Color History$'
 
 # File > Exit runs the shutdown.
-xdotool windowfocus --sync "$window" key alt+f
-sleep 0.3
+open_menu "$window" alt+f
 xdotool key x
 wait_for_exit "$pid"
 pid=

@@ -7,13 +7,6 @@ make_home
 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$home"' EXIT
-for _ in $(seq 1 100); do
-    if xdotool search --name '^Tintwise Color Picker $' >/dev/null 2>&1; then
-        kill -0 $pid
-        echo "main window shown"
-        exit 0
-    fi
-    sleep 0.1
-done
-echo "no window titled 'Tintwise Color Picker ' appeared" >&2
-exit 1
+wait_for_window '^Tintwise Color Picker $' >/dev/null
+kill -0 $pid
+echo "main window shown"

@@ -12,7 +12,6 @@ trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$home"' EXIT
 
 picked='#3366CC'
 around='#F0E0A0'
-target_red='#CC0000'
 # The desktop is tiled with 64 x 64 squares of $around with the one pixel (33, 33) of each in $picked.
 tile=$home/tile.xbm
 {
@@ -38,61 +37,64 @@ count_color() { # color width height x y
         -format '%[fx:round(mean*w*h)]' info:
 }
 
+# Takes a screenshot; true once it shows the painted desktop and the target (find_target).
+desktop_and_target_shown() {
+    import -window root "$shot"
+    [ "$(convert "$shot" -format "%[hex:p{$pixel_x,$pixel_y}]" info:)" = "${picked#\#}" ] && find_target "$shot"
+}
+
+# Takes a screenshot; sets found to the pixels of $picked in the band of the swatches and is true once they
+# make up most of a swatch.
+swatch_shows_picked() {
+    import -window root "$shot"
+    found=$(count_color "$picked" $band_w $band_h $band_x $band_y)
+    [ "$found" -ge $((swatch * 9 / 10)) ]
+}
+
+newest_history_is_picked() { # 51 + 256 * 102 + 65536 * 204
+    sed -n '/^\[History\]/,/^\[/p' "$settings" | grep -qx '1=13395507'
+}
+
 run_case() { # scale
     local scale=$1
     QT_SCALE_FACTOR=$scale "$program" &
     pid=$!
-    for _ in $(seq 1 100); do
-        xdotool search --name '^Tintwise Color Picker $' >/dev/null 2>&1 && break
-        sleep 0.1
-    done
+    wait_for_window '^Tintwise Color Picker $' >/dev/null
     # The program keeps the display open, so the painted desktop stays.
     xsetroot -bitmap "$tile" -fg "$picked" -bg "$around"
-    sleep 0.5
-
-    import -window root "$shot"
-    # The target is the only thing drawn in its red; its centre is the middle of that red.
-    local box
-    box=$(convert "$shot" -fill black +opaque "$target_red" -fill white -opaque "$target_red" -format '%@' info:)
-    local bw=${box%%x*} rest=${box#*x}
-    local bh=${rest%%+*} rest2=${rest#*+}
-    local bx=${rest2%%+*} by=${rest2#*+}
+    wait_until 10 "the painted desktop and the target at scale $scale" desktop_and_target_shown
+    local bx=$target_x by=$target_y bw=$target_width bh=$target_height
     if [ "$bw" -lt 10 ] || [ "$bw" -gt $((40 * scale)) ]; then
-        echo "scale $scale: target not found (red box $box)" >&2
+        echo "scale $scale: target not found (red box ${bw}x$bh+$bx+$by)" >&2
         return 1
     fi
     local tx=$((bx + bw / 2)) ty=$((by + bh / 2))
     # The colour swatches stand in the target's row, right of it.
-    local band_x=$((bx + bw)) band_y=$((by - 16 * scale)) band_w=$((320 * scale)) band_h=$((120 * scale))
+    band_x=$((bx + bw)) band_y=$((by - 16 * scale)) band_w=$((320 * scale)) band_h=$((120 * scale))
+    swatch=$((48 * 48 * scale * scale))
     [ "$(count_color "$picked" $band_w $band_h $band_x $band_y)" -eq 0 ] || {
         echo "scale $scale: the colour is in the window before the drag" >&2
         return 1
     }
 
-    xdotool mousemove $tx $ty
-    sleep 0.2
-    xdotool mousedown 1
-    sleep 0.2
-    xdotool mousemove $((tx + 200)) $((ty + 300))
-    sleep 0.1
-    xdotool mousemove $pixel_x $pixel_y
-    sleep 0.5
-    [ -n "${TW_E2E_SHOTS:-}" ] && import -window root "$TW_E2E_SHOTS/drag-scale$scale.png"
-    xdotool mouseup 1
-    sleep 0.5
-
-    import -window root "$shot"
-    local swatch=$((48 * 48 * scale * scale))
-    local found
-    found=$(count_color "$picked" $band_w $band_h $band_x $band_y)
-    if [ "$found" -lt $((swatch * 9 / 10)) ]; then
-        echo "scale $scale: Color #1 is not $picked after the drag ($found pixels of it beside the target)" >&2
-        [ -n "${TW_E2E_SHOTS:-}" ] && cp "$shot" "$TW_E2E_SHOTS/after-scale$scale.png"
+    xdotool mousemove --sync $tx $ty mousedown 1
+    # The pointer turns into the target once the press has taken the snapshot.
+    wait_until 10 "the drag to start at scale $scale" pointer_is_target
+    xdotool mousemove --sync $((tx + 200)) $((ty + 300)) mousemove --sync $pixel_x $pixel_y
+    if ! wait_until 10 "Color #1 to follow the pointer at scale $scale" swatch_shows_picked; then
+        echo "scale $scale: Color #1 is not $picked during the drag ($found pixels of it beside the target)" >&2
+        [ -n "${TW_E2E_SHOTS:-}" ] && cp "$shot" "$TW_E2E_SHOTS/drag-scale$scale.png"
         return 1
     fi
-    # The release recorded the colour as the newest history entry (51 + 256 * 102 + 65536 * 204).
-    if ! sed -n '/^\[History\]/,/^\[/p' "$XDG_CONFIG_HOME/tintwise-color-picker/settings.ini" | grep -qx '1=13395507'; then
-        echo "scale $scale: $picked is not the newest history entry" >&2
+    [ -n "${TW_E2E_SHOTS:-}" ] && cp "$shot" "$TW_E2E_SHOTS/drag-scale$scale.png"
+    xdotool mouseup 1
+    # The release records the colour as the newest history entry and gives the pointer back.
+    wait_until 10 "$picked as the newest history entry at scale $scale" newest_history_is_picked
+    wait_until 10 "the pointer to leave the target shape at scale $scale" pointer_is_not_target
+
+    if ! swatch_shows_picked; then
+        echo "scale $scale: Color #1 is not $picked after the drag ($found pixels of it beside the target)" >&2
+        [ -n "${TW_E2E_SHOTS:-}" ] && cp "$shot" "$TW_E2E_SHOTS/after-scale$scale.png"
         return 1
     fi
     echo "scale $scale: dragged to ($pixel_x, $pixel_y), Color #1 is $picked"

@@ -107,6 +107,40 @@ private Q_SLOTS:
         QCOMPARE(t.target()->grab().toImage(), before);
     }
 
+    // The pointer of a drag is the target drawn in device pixels, and its hot spot, the pixel that lands on the
+    // pointer's position and is sampled, is the bullseye's centre at every scale. The X server takes both as
+    // they are; the end-to-end tests read them back from it.
+    void targetPointerAimsWithTheBullseye_data()
+    {
+        QTest::addColumn<double>("ratio");
+        for (const double ratio : { 1.0, 1.25, 1.5, 2.0, 3.0 })
+            QTest::newRow(qPrintable(QString::number(ratio))) << ratio;
+    }
+    void targetPointerAimsWithTheBullseye()
+    {
+        QFETCH(double, ratio);
+        const QCursor cursor = TargetCursor(ratio);
+        const QImage image = cursor.pixmap().toImage();
+        QCOMPARE(image.size(), QSize(qRound(kTargetSize * ratio), qRound(kTargetSize * ratio)));
+        QRect red;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == kTargetRed)
+                    red |= QRect(x, y, 1, 1);
+        QVERIFY(!red.isEmpty());
+        // In half pixels: the red's centre is (left + right) / 2, and the hot spot may be one pixel off it.
+        const QPoint hotSpot = cursor.hotSpot();
+        QVERIFY2(qAbs(2 * hotSpot.x() - red.left() - red.right()) <= 2
+                && qAbs(2 * hotSpot.y() - red.top() - red.bottom()) <= 2,
+            qPrintable(QStringLiteral("hot spot %1, %2; red from %3, %4 to %5, %6")
+                           .arg(hotSpot.x())
+                           .arg(hotSpot.y())
+                           .arg(red.left())
+                           .arg(red.top())
+                           .arg(red.right())
+                           .arg(red.bottom())));
+    }
+
     void dragSetsTheColourOfTheButtonLive_data()
     {
         QTest::addColumn<int>("button");
