@@ -10,23 +10,14 @@ helpers=()
 trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; for h in "${helpers[@]}"; do kill "$h" 2>/dev/null; done; rm -rf "$home"' EXIT
 main='^Tintwise Color Picker $'
 
-# Waits up to ten seconds until no visible window's title matches the pattern.
-wait_until_gone() {
-    for _ in $(seq 1 100); do
-        [ "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l)" -eq 0 ] && return 0
-        sleep 0.1
-    done
-    echo "a window titled '$1' is still shown" >&2
-    return 1
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 openbox >/dev/null 2>&1 &
 helpers+=($!)
 # The window manager is there once it announces itself on the root window.
-for _ in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+wait_until 10 "the window manager" window_manager_running
 # No tray yet: minimising leaves the window minimised, not hidden, and says nothing.
 "$program" &
 pid=$!
@@ -49,7 +40,7 @@ window=$(wait_for_window "$main")
 xdotool windowminimize "$window"
 tip=$(wait_for_window '^Tintwise Color Picker Tip$')
 xdotool windowfocus --sync "$tip" key Return
-wait_until_gone "$main"
+wait_for_window_gone "$main"
 # The icon sits at the right end of the panel along the top edge.
 read -r width _ < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
 xdotool mousemove "$((width - 12))" 12 click 1
