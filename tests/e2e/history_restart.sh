@@ -6,7 +6,7 @@ program=$1
 source "$(dirname "$0")/common.bash"
 make_home $'[Main]\nblnCodesTip=True\nCap=Tintwise Color Picker - old.tcpc\n\n[History]\n1=255\n2=65280\n'
 pid=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$home"' EXIT
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; rm -rf "$home" || true' EXIT
 main='^Tintwise Color Picker $'
 
 "$program" &

@@ -9,7 +9,7 @@ source "$(dirname "$0")/common.bash"
 # 1000 % (list index 13) with grid and crosshair: 11 device pixels per screen pixel, one of them the line.
 make_home $'[Main]\nblnCodesTip=True\nnewzoom=13\ngrid=1\ncross=1\n'
 pid=
-trap '[ -n "$pid" ] && { xdotool mouseup 1 || true; kill "$pid" 2>/dev/null; }; rm -rf "$home"' EXIT
+trap '[ -n "$pid" ] && { xdotool mouseup 1 || true; kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; }; rm -rf "$home" || true' EXIT
 
 # The desktop is a checkerboard of two colours, one screen pixel per square, so neighbouring cells of the
 # view always differ. Their colour values (0x00BBGGRR) as the history records them:

@@ -6,7 +6,7 @@ program=$1
 source "$(dirname "$0")/common.bash"
 make_home
 pid=
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$home"' EXIT
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; rm -rf "$home" || true' EXIT
 rm -rf "$XDG_CONFIG_HOME/tintwise-color-picker"
 touch "$XDG_CONFIG_HOME/tintwise-color-picker"
 

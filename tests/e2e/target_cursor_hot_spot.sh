@@ -9,7 +9,7 @@ source "$(dirname "$0")/common.bash"
 # The once-only tip about the code rows would stand modal over the window: mark it as seen.
 make_home $'[Main]\nblnCodesTip=True\n'
 pid=
-trap '[ -n "$pid" ] && { xdotool mouseup 1 || true; kill "$pid" 2>/dev/null; }; rm -rf "$home"' EXIT
+trap '[ -n "$pid" ] && { xdotool mouseup 1 || true; kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; }; rm -rf "$home" || true' EXIT
 
 shot=$home/shot.png
 

@@ -8,7 +8,7 @@ source "$(dirname "$0")/common.bash"
 # The once-only tip about the code rows would stand modal over the window: mark it as seen.
 make_home $'[Main]\nblnCodesTip=True\n'
 pid=
-trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$home"' EXIT
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; rm -rf "$home" || true' EXIT
 
 picked='#3366CC'
 around='#F0E0A0'

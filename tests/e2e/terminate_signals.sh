@@ -8,7 +8,7 @@ set -m
 program=$1
 source "$(dirname "$0")/common.bash"
 pid=
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$home"' EXIT
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; rm -rf "$home" || true' EXIT
 
 for signal in TERM INT HUP; do
     make_home $'[Main]\nblnCodesTip=True\nCap=Tintwise Color Picker - stale.tcpc\n'

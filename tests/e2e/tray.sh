@@ -7,7 +7,7 @@ source "$(dirname "$0")/common.bash"
 make_home $'[Main]\nblnCodesTip=True\n'
 pid=
 helpers=()
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; for h in "${helpers[@]}"; do kill "$h" 2>/dev/null; done; rm -rf "$home"' EXIT
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; for h in "${helpers[@]}"; do kill "$h" 2>/dev/null || true; done; rm -rf "$home" || true' EXIT
 main='^Tintwise Color Picker $'
 
 window_manager_running() {
