@@ -2,6 +2,7 @@
 
 namespace tw::platform {
 class Clipboard;
+class ColorDialog;
 class FileDialogs;
 class Prompter;
 class Screen;
@@ -20,6 +21,7 @@ struct Services {
     platform::Clipboard& clipboard;
     platform::Screen& screen;
     platform::FileDialogs& fileDialogs;
+    platform::ColorDialog& colorDialog;
 };
 
 } // namespace tw

@@ -1,6 +1,7 @@
 #pragma once
 #include "mainwindow/Services.h"
 #include "tests/fakes/FakeClipboard.h"
+#include "tests/fakes/FakeColorDialog.h"
 #include "tests/fakes/FakeFileDialogs.h"
 #include "tests/fakes/FakePrompter.h"
 #include "tests/fakes/FakeScreen.h"
@@ -17,8 +18,9 @@ struct FakeServices {
     FakeClipboard clipboard;
     FakeScreen screen;
     FakeFileDialogs fileDialogs;
+    FakeColorDialog colorDialog;
 
-    Services services() { return { prompter, systemColors, settings, clipboard, screen, fileDialogs }; }
+    Services services() { return { prompter, systemColors, settings, clipboard, screen, fileDialogs, colorDialog }; }
 };
 
 } // namespace tw::test
