@@ -2,6 +2,7 @@
 
 #include "codes/CodeEntry.h"
 #include "codes/ColorCommands.h"
+#include "codes/ColorDialogButtons.h"
 #include "codes/CopyButtons.h"
 #include "codes/Sliders.h"
 #include "files/ColorFiles.h"
@@ -75,6 +76,8 @@ struct MainWindow::Parts {
     QPushButton* cmdInvert2 = nullptr;
     QPushButton* Command17 = nullptr;
     QPushButton* Command18 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
     QGroupBox* fraTarget = nullptr;
     QVBoxLayout* leftColumn = nullptr;
     QVBoxLayout* rightColumn = nullptr;
@@ -86,6 +89,7 @@ struct MainWindow::Parts {
     Sliders* sliders = nullptr;
     CopyButtons* copyButtons = nullptr;
     ColorCommands* colorCommands = nullptr;
+    ColorDialogButtons* colorDialogButtons = nullptr;
     HistoryRecorder* history = nullptr;
     ScreenSampler* sampler = nullptr;
     PaletteGrid* fraPal = nullptr;
@@ -118,6 +122,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     d->colorCommands = new ColorCommands(d->colors,
         { d->cmdInvert, d->cmdInvert2, d->Command17, d->Command18, d->picHover, d->picSelected }, services.prompter,
         services.systemColors, d->focusHome, *this);
+    d->colorDialogButtons = new ColorDialogButtons(d->colors, { d->Command1, d->Command2, d->picHover, d->picSelected },
+        services.colorDialog, services.prompter, *this);
     d->history = new HistoryRecorder(
         d->colors, services.settings, d->writes, services.prompter, { d->menu.mnuHistory, d->menu.mnuTop }, *this);
     EnableCommand(d->menu.mnuExit, this, [this] { close(); });
@@ -159,8 +165,8 @@ MainWindow::~MainWindow()
 {
     // The features and widgets refer to the model and the other parts: they go before them, so that no event
     // of a widget being torn down (a field losing the focus) reaches a feature whose model is gone.
-    const QObject* features[] = { d->codeEntry, d->sliders, d->copyButtons, d->colorCommands, d->history, d->sampler,
-        d->paletteFiles, d->colorFiles, d->currentFile };
+    const QObject* features[] = { d->codeEntry, d->sliders, d->copyButtons, d->colorCommands, d->colorDialogButtons,
+        d->history, d->sampler, d->paletteFiles, d->colorFiles, d->currentFile };
     for (const QObject* feature : features)
         delete feature;
     delete takeCentralWidget();
@@ -218,6 +224,8 @@ void MainWindow::buildUi()
     d->cmdInvert2 = MakeButton(swatches, "cmdInvert2", tr("Invert"), tr("Invert Color #2"));
     d->Command17 = MakeButton(swatches, "Command17", tr("Web-safe"), tr("Make Color #1 web-safe"));
     d->Command18 = MakeButton(swatches, "Command18", tr("Web-safe"), tr("Make Color #2 web-safe"));
+    d->Command1 = MakeButton(swatches, "Command1", tr("Palette"), tr("Display the palette and gradients for Color #1"));
+    d->Command2 = MakeButton(swatches, "Command2", tr("Palette"), tr("Display the palette and gradients for Color #2"));
     swatchGrid->addWidget(MakeLabel(swatches, "lblColor1", tr("Color #1")), 0, 0, 1, 2, Qt::AlignCenter);
     swatchGrid->addWidget(MakeLabel(swatches, "lblColor2", tr("Color #2")), 0, 2, 1, 2, Qt::AlignCenter);
     swatchGrid->addWidget(d->picHover, 1, 1, 3, 1, Qt::AlignRight | Qt::AlignTop);
@@ -228,6 +236,8 @@ void MainWindow::buildUi()
     swatchGrid->addWidget(d->cmdCopy2, 1, 3);
     swatchGrid->addWidget(d->cmdInvert2, 2, 3);
     swatchGrid->addWidget(d->Command18, 3, 3);
+    swatchGrid->addWidget(d->Command1, 4, 0);
+    swatchGrid->addWidget(d->Command2, 4, 3);
     swatchGrid->setColumnMinimumWidth(0, 64);
     swatchGrid->setColumnMinimumWidth(3, 64);
     top->addWidget(swatches, 1);
