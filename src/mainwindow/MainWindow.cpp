@@ -9,6 +9,8 @@
 #include "files/CurrentFile.h"
 #include "files/PaletteFiles.h"
 #include "history/HistoryRecorder.h"
+#include "html/HtmlEditor.h"
+#include "html/SwatchMenu.h"
 #include "mainwindow/MainMenu.h"
 #include "model/WorkingColors.h"
 #include "palette/PaletteGrid.h"
@@ -90,6 +92,8 @@ struct MainWindow::Parts {
     CopyButtons* copyButtons = nullptr;
     ColorCommands* colorCommands = nullptr;
     ColorDialogButtons* colorDialogButtons = nullptr;
+    HtmlEditor* htmlEditor = nullptr;
+    SwatchMenu* swatchMenu = nullptr;
     HistoryRecorder* history = nullptr;
     ScreenSampler* sampler = nullptr;
     PaletteGrid* fraPal = nullptr;
@@ -124,6 +128,13 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         services.systemColors, d->focusHome, *this);
     d->colorDialogButtons = new ColorDialogButtons(d->colors, { d->Command1, d->Command2, d->picHover, d->picSelected },
         services.colorDialog, services.prompter, *this);
+    d->htmlEditor = new HtmlEditor(
+        { services.prompter, services.clipboard, services.colorDialog, services.systemColors, d->writes },
+        { d->menu.mnuHTML, d->menu.mnuTop }, *this);
+    d->swatchMenu = new SwatchMenu(d->colors, { d->picHover, d->picSelected },
+        { d->menu.mnuMenu, d->menu.mnuSet, d->menu.mnuMALink, d->menu.mnuMBG, d->menu.mnuMLink, d->menu.mnuMText,
+            d->menu.mnuMVLink },
+        *d->htmlEditor, *this);
     d->history = new HistoryRecorder(
         d->colors, services.settings, d->writes, services.prompter, { d->menu.mnuHistory, d->menu.mnuTop }, *this);
     EnableCommand(d->menu.mnuExit, this, [this] { close(); });
@@ -166,7 +177,7 @@ MainWindow::~MainWindow()
     // The features and widgets refer to the model and the other parts: they go before them, so that no event
     // of a widget being torn down (a field losing the focus) reaches a feature whose model is gone.
     const QObject* features[] = { d->codeEntry, d->sliders, d->copyButtons, d->colorCommands, d->colorDialogButtons,
-        d->history, d->sampler, d->paletteFiles, d->colorFiles, d->currentFile };
+        d->swatchMenu, d->htmlEditor, d->history, d->sampler, d->paletteFiles, d->colorFiles, d->currentFile };
     for (const QObject* feature : features)
         delete feature;
     delete takeCentralWidget();
@@ -211,11 +222,13 @@ void MainWindow::buildUi()
     swatchGrid->setVerticalSpacing(2);
     d->picHover = new Swatch(swatches);
     d->picHover->setObjectName(QStringLiteral("picHover"));
-    d->picHover->setToolTip(tr("Double-click to copy color"));
+    d->picHover->setToolTip(tr("Double-click to copy color; right-click to set as an Html Stylesheet color; "
+                               "right-click to set as Color #2"));
     d->picHover->addEmptyLabel(QStringLiteral("lblEmpty"));
     d->picSelected = new Swatch(swatches);
     d->picSelected->setObjectName(QStringLiteral("picSelected"));
-    d->picSelected->setToolTip(tr("Double-click to copy color"));
+    d->picSelected->setToolTip(tr("Double-click to copy color; right-click to set as an Html Stylesheet color; "
+                                  "right-click to set as Color #1"));
     d->picSelected->addEmptyLabel(QStringLiteral("lblEmpty2"));
     d->focusHome.setFallback(d->picHover);
     d->cmdCopy = MakeButton(swatches, "cmdCopy", tr("Copy"), tr("Copy Color #1 to the clipboard"));

@@ -22,4 +22,8 @@ inline constexpr QLatin1String kCross("cross");
 inline constexpr QLatin1String kSel("sel");
 inline constexpr QLatin1String kSwapped("tmpmp");
 
+// Section "HTML": the written form of the stylesheet editor's body tag, as check box values 0/1.
+inline constexpr QLatin1String kQuotes("quotes");
+inline constexpr QLatin1String kNum("num");
+
 } // namespace tw::keys

@@ -1,4 +1,5 @@
 // The "Palette" buttons beside the swatches, and the one colour dialog service every window shares.
+#include "html/HtmlWindow.h"
 #include "tests/gui/MainWindowFixture.h"
 #include "widgets/Swatch.h"
 
@@ -51,6 +52,12 @@ private Q_SLOTS:
         QTest::newRow("Command2") << "Command2"
                                   << "Palette"
                                   << "Display the palette and gradients for Color #2";
+        QTest::newRow("picHover") << "picHover" << QString()
+                                  << "Double-click to copy color; right-click to set as an Html Stylesheet color; "
+                                     "right-click to set as Color #2";
+        QTest::newRow("picSelected") << "picSelected" << QString()
+                                     << "Double-click to copy color; right-click to set as an Html Stylesheet color; "
+                                        "right-click to set as Color #1";
     }
     void captionsAndTooltips()
     {
@@ -141,6 +148,28 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.prompter.texts(), messages);
         if (!messages.isEmpty())
             QCOMPARE(f.fakes.prompter.prompts[0].icon, core::MessageIcon::Critical);
+    }
+
+    void aCustomColourDefinedForColor1IsOfferedForColor2AndInTheEditor()
+    {
+        MainWindowFixture f;
+        constexpr core::ColorValue custom = 0x123456;
+        FakeColorDialog::Answer defining = FakeColorDialog::Choose(kPicked);
+        defining.defineCustom = custom;
+        f.fakes.colorDialog.answers = { defining, FakeColorDialog::Cancel(), FakeColorDialog::Cancel() };
+
+        QTest::mouseClick(f.find<QPushButton>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(f.find<QPushButton>("Command2"), Qt::LeftButton);
+        Look(f.window).action("mnuHTML")->trigger();
+        auto* editor = f.find<HtmlWindow>("frmHTML");
+        QTest::mouseClick(editor->box(core::BodyAttribute::Background), Qt::LeftButton);
+
+        const auto& requests = f.fakes.colorDialog.requests;
+        QCOMPARE(requests.size(), 3);
+        QCOMPARE(requests[0].offered[0], core::MakeColor(254, 254, 254));
+        QCOMPARE(requests[1].offered[0], custom);
+        QCOMPARE(requests[2].offered[0], custom);
+        QCOMPARE(requests[2].parent.data(), editor);
     }
 };
 
