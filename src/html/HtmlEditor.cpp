@@ -32,6 +32,8 @@ HtmlWindow& HtmlEditor::load()
     m_editor->setWindowFlag(Qt::WindowStaysOnTopHint, m_menu.mnuTop->isChecked());
     connect(m_editor, &HtmlWindow::minimized, this, [this] { m_minimized = true; });
     connect(m_editor, &HtmlWindow::unloaded, this, [this] {
+        // The window deletes itself; whatever asks for it from now on gets a new one.
+        m_editor = nullptr;
         m_minimized = false;
         // The main window takes back its place on top.
         if (m_menu.mnuTop->isChecked()) {

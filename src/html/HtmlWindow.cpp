@@ -116,6 +116,8 @@ HtmlWindow::HtmlWindow(Services services, QWidget& mainWindow)
     // Minimising keeps the colours, which closing loses: the window offers both.
     setWindowFlag(Qt::WindowMinimizeButtonHint);
     setWindowFlag(Qt::WindowCloseButtonHint);
+    // The window has the size its contents give it.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     buildUi();
 
     const platform::SettingsStore& store = services.writes.store();
