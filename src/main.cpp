@@ -5,6 +5,7 @@
 #include "platform/qt/IniSettingsStore.h"
 #include "platform/qt/LocalSocketInstance.h"
 #include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtColorDialog.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtScreen.h"
@@ -59,6 +60,7 @@ int main(int argc, char* argv[])
     tw::platform::QtScreen screen;
     tw::platform::QtFileDialogs fileDialogs;
     tw::platform::QtTray tray;
+    tw::platform::QtColorDialog colorDialog;
 
     // Single instance: a second start hands its command line to the running copy and ends.
     // A name whose bytes are no text in this system's encoding would come back as a different name: the file
@@ -83,7 +85,7 @@ int main(int argc, char* argv[])
         return static_cast<int>(tw::core::ExitStatus::NotHandedOver);
     }
 
-    tw::MainWindow window({ prompter, systemColors, settings, clipboard, screen, fileDialogs, tray });
+    tw::MainWindow window({ prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog });
     window.setCommandLine(path);
     window.continueFormLoad();
     window.show();

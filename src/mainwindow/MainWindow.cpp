@@ -2,6 +2,7 @@
 
 #include "codes/CodeEntry.h"
 #include "codes/ColorCommands.h"
+#include "codes/ColorDialogButtons.h"
 #include "codes/CopyButtons.h"
 #include "codes/Sliders.h"
 #include "codes/VisibleRows.h"
@@ -9,6 +10,8 @@
 #include "files/CurrentFile.h"
 #include "files/PaletteFiles.h"
 #include "history/HistoryRecorder.h"
+#include "html/HtmlEditor.h"
+#include "html/SwatchMenu.h"
 #include "mainwindow/MainMenu.h"
 #include "model/WorkingColors.h"
 #include "palette/PaletteGrid.h"
@@ -82,6 +85,8 @@ struct MainWindow::Parts {
     QPushButton* cmdInvert2 = nullptr;
     QPushButton* Command17 = nullptr;
     QPushButton* Command18 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
     QGroupBox* fraTarget = nullptr;
     QVBoxLayout* leftColumn = nullptr;
     QVBoxLayout* rightColumn = nullptr;
@@ -94,6 +99,9 @@ struct MainWindow::Parts {
     Sliders* sliders = nullptr;
     CopyButtons* copyButtons = nullptr;
     ColorCommands* colorCommands = nullptr;
+    ColorDialogButtons* colorDialogButtons = nullptr;
+    HtmlEditor* htmlEditor = nullptr;
+    SwatchMenu* swatchMenu = nullptr;
     HistoryRecorder* history = nullptr;
     ScreenSampler* sampler = nullptr;
     PaletteGrid* fraPal = nullptr;
@@ -134,6 +142,15 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     d->colorCommands = new ColorCommands(d->colors,
         { d->cmdInvert, d->cmdInvert2, d->Command17, d->Command18, d->picHover, d->picSelected }, services.prompter,
         services.systemColors, d->focusHome, *this);
+    d->colorDialogButtons = new ColorDialogButtons(d->colors, { d->Command1, d->Command2, d->picHover, d->picSelected },
+        services.colorDialog, services.prompter, *this);
+    d->htmlEditor = new HtmlEditor(
+        { services.prompter, services.clipboard, services.colorDialog, services.systemColors, d->writes },
+        { d->menu.mnuHTML, d->menu.mnuTop }, *this);
+    d->swatchMenu = new SwatchMenu(d->colors, { d->picHover, d->picSelected },
+        { d->menu.mnuMenu, d->menu.mnuSet, d->menu.mnuMALink, d->menu.mnuMBG, d->menu.mnuMLink, d->menu.mnuMText,
+            d->menu.mnuMVLink },
+        *d->htmlEditor, *this);
     d->history = new HistoryRecorder(
         d->colors, services.settings, d->writes, services.prompter, { d->menu.mnuHistory, d->menu.mnuTop }, *this);
     EnableCommand(d->menu.mnuExit, this, [this] { close(); });
@@ -195,8 +212,9 @@ MainWindow::~MainWindow()
 {
     // The features and widgets refer to the model and the other parts: they go before them, so that no event
     // of a widget being torn down (a field losing the focus) reaches a feature whose model is gone.
-    const QObject* features[] = { d->codeEntry, d->sliders, d->copyButtons, d->colorCommands, d->history, d->sampler,
-        d->paletteFiles, d->colorFiles, d->currentFile, d->visibleRows, d->windowOptions, d->tray };
+    const QObject* features[] = { d->codeEntry, d->sliders, d->copyButtons, d->colorCommands, d->colorDialogButtons,
+        d->swatchMenu, d->htmlEditor, d->history, d->sampler, d->paletteFiles, d->colorFiles, d->currentFile,
+        d->visibleRows, d->windowOptions, d->tray };
     for (const QObject* feature : features)
         delete feature;
     delete takeCentralWidget();
@@ -243,12 +261,14 @@ void MainWindow::buildUi()
     d->picHover = new Swatch(swatches);
     d->picHover->setObjectName(QStringLiteral("picHover"));
     d->picHover->setAccessibleName(tr("Color #1 swatch"));
-    d->picHover->setToolTip(tr("Double-click to copy color"));
+    d->picHover->setToolTip(tr("Double-click to copy color; right-click to set as an Html Stylesheet color; "
+                               "right-click to set as Color #2"));
     d->picHover->addEmptyLabel(QStringLiteral("lblEmpty"));
     d->picSelected = new Swatch(swatches);
     d->picSelected->setObjectName(QStringLiteral("picSelected"));
     d->picSelected->setAccessibleName(tr("Color #2 swatch"));
-    d->picSelected->setToolTip(tr("Double-click to copy color"));
+    d->picSelected->setToolTip(tr("Double-click to copy color; right-click to set as an Html Stylesheet color; "
+                                  "right-click to set as Color #1"));
     d->picSelected->addEmptyLabel(QStringLiteral("lblEmpty2"));
     d->focusHome.setFallback(d->picHover);
     d->cmdCopy = MakeButton(swatches, "cmdCopy", tr("Copy"), tr("Copy Color #1 to the clipboard"));
@@ -257,6 +277,8 @@ void MainWindow::buildUi()
     d->cmdInvert2 = MakeButton(swatches, "cmdInvert2", tr("Invert"), tr("Invert Color #2"));
     d->Command17 = MakeButton(swatches, "Command17", tr("Web-safe"), tr("Make Color #1 web-safe"));
     d->Command18 = MakeButton(swatches, "Command18", tr("Web-safe"), tr("Make Color #2 web-safe"));
+    d->Command1 = MakeButton(swatches, "Command1", tr("Palette"), tr("Display the palette and gradients for Color #1"));
+    d->Command2 = MakeButton(swatches, "Command2", tr("Palette"), tr("Display the palette and gradients for Color #2"));
     swatchGrid->addWidget(MakeLabel(swatches, "lblColor1", tr("Color #1")), 0, 0, 1, 2, Qt::AlignCenter);
     swatchGrid->addWidget(MakeLabel(swatches, "lblColor2", tr("Color #2")), 0, 3, 1, 2, Qt::AlignCenter);
     // Line1 stands between the swatches while they are apart ("Stick Color Boxes Together" unchecked).
@@ -275,6 +297,8 @@ void MainWindow::buildUi()
     swatchGrid->addWidget(d->cmdCopy2, 1, 4);
     swatchGrid->addWidget(d->cmdInvert2, 2, 4);
     swatchGrid->addWidget(d->Command18, 3, 4);
+    swatchGrid->addWidget(d->Command1, 4, 0);
+    swatchGrid->addWidget(d->Command2, 4, 4);
     swatchGrid->setColumnMinimumWidth(0, 64);
     swatchGrid->setColumnMinimumWidth(4, 64);
     top->addWidget(swatches, 1);

@@ -2,6 +2,7 @@
 
 namespace tw::platform {
 class Clipboard;
+class ColorDialog;
 class FileDialogs;
 class Prompter;
 class Screen;
@@ -22,6 +23,7 @@ struct Services {
     platform::Screen& screen;
     platform::FileDialogs& fileDialogs;
     platform::Tray& tray;
+    platform::ColorDialog& colorDialog;
 };
 
 } // namespace tw

@@ -27,4 +27,8 @@ inline constexpr QLatin1String kHide("hide");
 inline constexpr QLatin1String kScheme("scheme");
 inline constexpr QLatin1String kMinimiseTip("blnMinTip");
 
+// Section "HTML": the written form of the stylesheet editor's body tag, as check box values 0/1.
+inline constexpr QLatin1String kQuotes("quotes");
+inline constexpr QLatin1String kNum("num");
+
 } // namespace tw::keys

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 namespace tw::test {
 
 // Records every message box and answers from a script; with the script used up it presses the default
@@ -13,6 +15,8 @@ public:
     platform::PromptAnswer ask(QWidget*, const platform::Prompt& prompt) override
     {
         prompts.append(prompt);
+        if (onAsk)
+            onAsk(prompt);
         if (!answers.isEmpty())
             return answers.takeFirst();
         return prompt.defaultButton;
@@ -33,6 +37,8 @@ public:
 
     QList<platform::Prompt> prompts;
     QList<platform::PromptAnswer> answers;
+    // Runs while a box is up, to look at the windows as the user sees them behind it.
+    std::function<void(const platform::Prompt&)> onAsk;
 };
 
 } // namespace tw::test

@@ -1,6 +1,7 @@
 #pragma once
 #include "mainwindow/Services.h"
 #include "tests/fakes/FakeClipboard.h"
+#include "tests/fakes/FakeColorDialog.h"
 #include "tests/fakes/FakeFileDialogs.h"
 #include "tests/fakes/FakePrompter.h"
 #include "tests/fakes/FakeScreen.h"
@@ -19,8 +20,12 @@ struct FakeServices {
     FakeScreen screen;
     FakeFileDialogs fileDialogs;
     FakeTray tray;
+    FakeColorDialog colorDialog;
 
-    Services services() { return { prompter, systemColors, settings, clipboard, screen, fileDialogs, tray }; }
+    Services services()
+    {
+        return { prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog };
+    }
 };
 
 } // namespace tw::test

@@ -1,6 +1,8 @@
 // Features built on their own, from the model and the widgets they take, without a main window.
 #include "codes/ColorCommands.h"
+#include "codes/ColorDialogButtons.h"
 #include "model/WorkingColors.h"
+#include "tests/fakes/FakeColorDialog.h"
 #include "tests/fakes/FakePrompter.h"
 #include "tests/fakes/FakeSystemColors.h"
 #include "widgets/CodeFrame.h"
@@ -91,6 +93,29 @@ private Q_SLOTS:
         QCOMPARE(c.prompter.texts(), QStringList { "Please select a color to invert" });
         QCOMPARE(changed.count(), 0);
         QVERIFY(!c.colors.isSet(ColorSlot::Two));
+    }
+
+    void paletteOnAColourNotYetSetKeepsItEmptyUntilAColourIsChosen()
+    {
+        Colours c;
+        test::FakeColorDialog dialog;
+        auto* palette1 = new QPushButton(&c.window);
+        auto* palette2 = new QPushButton(&c.window);
+        ColorDialogButtons buttons { c.colors, { palette1, palette2, c.swatch1, c.swatch2 }, dialog, c.prompter,
+            c.window };
+        palette2->click();
+        QVERIFY(!c.colors.isSet(ColorSlot::Two));
+        QVERIFY(!c.swatch2->emptyLabel()->isHidden());
+
+        dialog.answers = { test::FakeColorDialog::Choose(0x0080FF) };
+        palette2->click();
+        QVERIFY(c.colors.isSet(ColorSlot::Two));
+        QVERIFY(c.swatch2->emptyLabel()->isHidden());
+        QCOMPARE(c.swatch2->color(), 0x0080FF);
+        QCOMPARE(c.frame2->field(CodeField::Html)->text(), QStringLiteral("#FF8000"));
+        // Color #1 stays as it was.
+        QVERIFY(!c.colors.isSet(ColorSlot::One));
+        QVERIFY(!c.swatch1->emptyLabel()->isHidden());
     }
 };
 
