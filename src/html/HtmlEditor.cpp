@@ -55,6 +55,9 @@ void HtmlEditor::open()
 
 void HtmlEditor::restoreMinimized()
 {
+    // A window the swatch menu loaded without showing stays hidden.
+    if (!m_minimized)
+        return;
     m_minimized = false;
     if (m_editor)
         open();

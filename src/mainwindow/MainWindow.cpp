@@ -186,6 +186,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         { d->menu.mnuExitMin, d->menu.mnuPop, d->menu.mnuPOpen, d->menu.mnuPMini, d->menu.mnuPExit },
         { services.tray, services.prompter, services.settings }, d->writes, [this] { d->sampler->cmdMini_Click(); },
         *this);
+    // The tray's Open brings back the stylesheet editor too when it was minimised.
+    d->tray->setRestoreAlso([this] { d->htmlEditor->restoreMinimized(); });
     setWindowIcon(AppIcon());
 
     // The features' own widgets take their places.

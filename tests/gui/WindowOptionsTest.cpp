@@ -1,5 +1,6 @@
 // Visible code rows, the window options and colour schemes, the tray icon, and what a screen reader is told.
 #include "window/WindowOptions.h"
+#include "html/HtmlEditor.h"
 #include "tests/gui/MainWindowFixture.h"
 
 #include <QAbstractSlider>
@@ -202,6 +203,28 @@ private Q_SLOTS:
         f.action("mnuPOpen")->trigger();
         QVERIFY(f->isVisible());
         QCOMPARE(f.fakes.prompter.prompts.size(), 1);
+    }
+
+    void theTraysOpenBringsBackAMinimisedStylesheetEditorOnly()
+    {
+        MainWindowFixture f;
+        auto* editor = f->findChild<HtmlEditor*>();
+        QVERIFY(editor);
+        // Loaded by the swatch menu and never shown: Open leaves it hidden.
+        HtmlWindow& loaded = editor->load();
+        f.action("mnuPOpen")->trigger();
+        QVERIFY(!loaded.isVisible());
+
+        f.action("mnuHTML")->trigger();
+        QVERIFY(loaded.isVisible());
+        loaded.showMinimized();
+        QVERIFY(editor->blnHtmlMinimized());
+        f.action("mnuExitMin")->trigger();
+        f.action("mnuPOpen")->trigger();
+        QVERIFY(f->isVisible());
+        QVERIFY(loaded.isVisible());
+        QVERIFY(!loaded.isMinimized());
+        QVERIFY(!editor->blnHtmlMinimized());
     }
 
     void withoutATrayTheWindowMinimisesAsUsual()
