@@ -35,7 +35,7 @@ QLabel* Swatch::addEmptyLabel(const QString& objectName)
     m_emptyLabel->setObjectName(objectName);
     m_emptyLabel->setAlignment(Qt::AlignCenter);
     m_emptyLabel->setAutoFillBackground(true);
-    m_emptyLabel->setGeometry(rect());
+    m_emptyLabel->setGeometry(labelArea());
     return m_emptyLabel;
 }
 
@@ -76,11 +76,17 @@ void Swatch::mouseDoubleClickEvent(QMouseEvent* event)
     Q_EMIT doubleClicked();
 }
 
+QRect Swatch::labelArea() const
+{
+    // Inside the box's frame, so that an empty box stays outlined.
+    return rect().adjusted(1, 1, -1, -1);
+}
+
 void Swatch::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (m_emptyLabel)
-        m_emptyLabel->setGeometry(rect());
+        m_emptyLabel->setGeometry(labelArea());
 }
 
 } // namespace tw

@@ -38,6 +38,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QRect labelArea() const;
     core::ColorValue m_color = 0;
     QLabel* m_emptyLabel = nullptr;
 };

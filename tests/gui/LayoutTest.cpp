@@ -178,6 +178,12 @@ private Q_SLOTS:
         const QImage picture = swatch.grab().toImage();
         QCOMPARE(QColor(picture.pixel(0, 0)), frame);
         QCOMPARE(QColor(picture.pixel(picture.width() / 2, picture.height() / 2)), box);
+
+        // An empty box keeps its outline around the "Empty" label.
+        swatch.addEmptyLabel(QStringLiteral("lblEmpty"));
+        const QImage empty = swatch.grab().toImage();
+        QCOMPARE(QColor(empty.pixel(0, empty.height() / 2)), frame);
+        QCOMPARE(QColor(empty.pixel(empty.width() / 2, empty.height() - 1)), frame);
     }
 };
 
