@@ -69,8 +69,8 @@ void BM_MainWindowHistory(benchmark::State& state)
         return;
     }
     tw::test::FakeServices fakes;
-    tw::MainWindow window(
-        { fakes.prompter, fakes.systemColors, *store, fakes.clipboard, fakes.screen, fakes.fileDialogs, fakes.tray, fakes.colorDialog });
+    tw::MainWindow window({ fakes.prompter, fakes.systemColors, *store, fakes.clipboard, fakes.screen,
+        fakes.fileDialogs, fakes.tray, fakes.colorDialog });
     window.continueFormLoad();
     tw::core::ColorValue color = 0;
     for (auto _ : state) {
