@@ -374,7 +374,7 @@ void MainWindow::shutdown()
         // A later start must not take this window's caption for a running copy.
         d->writes.write(keys::kMain, keys::kCap, QString());
     d->tray->remove();
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::layOutCompact(bool compact)
