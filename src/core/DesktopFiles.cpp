@@ -225,7 +225,7 @@ std::optional<std::string> DesktopEntryText(std::string_view programPath)
         + std::string(kIconName)
         + "\n"
           "Terminal=false\n"
-          "Categories=Graphics;Development;\n"
+          "Categories=Graphics;2DGraphics;\n"
           "Keywords=colour;color;picker;eyedropper;palette;hex;\n"
           "MimeType="
         + mimeTypes + "\n";

@@ -264,13 +264,13 @@ OutsideChange XdgFileAssociations::remove()
         }
         RemoveEmptyFolders(home, packages + QStringLiteral("/x"));
     }
-    const QDir applications(home + QStringLiteral("/applications"));
-    if (applications.exists() && applications.entryList({ QStringLiteral("*.desktop") }, QDir::Files).isEmpty()) {
-        const QString cache = applications.filePath(QStringLiteral("mimeinfo.cache"));
+    refreshDesktopCaches();
+    // A desktop cache that lists no type any more is only what our entry left behind.
+    const QString cache = home + QStringLiteral("/applications/mimeinfo.cache");
+    if (const auto text = ReadAll(cache); text && !text->contains('=')) {
         RemoveIfPresent(cache);
         RemoveEmptyFolders(home, cache);
     }
-    refreshDesktopCaches();
     return { failure };
 }
 
