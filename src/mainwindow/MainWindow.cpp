@@ -200,7 +200,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     connect(d->help, &HelpCommands::uninstalled, this, [this] {
         d->shutDown = true;
         d->tray->remove();
-        QCoreApplication::quit();
+        QCoreApplication::exit(0);
     });
     setWindowIcon(AppIcon());
 
@@ -388,7 +388,7 @@ void MainWindow::shutdown()
         // A later start must not take this window's caption for a running copy.
         d->writes.write(keys::kMain, keys::kCap, QString());
     d->tray->remove();
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::layOutCompact(bool compact)

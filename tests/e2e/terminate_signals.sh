@@ -26,4 +26,19 @@ for signal in TERM INT HUP; do
         { echo "SIG$signal: settings after the shutdown:" >&2; cat "$settings" >&2; exit 1; }
     rm -rf "$home"
 done
-echo "each signal took the orderly shutdown"
+
+# A window that would ask before it closes (the stylesheet editor) does not hold up the shutdown.
+make_home $'[Main]\nblnCodesTip=True\n'
+"$program" &
+pid=$!
+window=$(wait_for_window '^Tintwise Color Picker $')
+xdotool windowfocus --sync "$window"
+xdotool key alt+f h h Return
+wait_for_window '^HTML Stylesheet Editor$' >/dev/null
+kill -TERM "$pid"
+wait_for_exit "$pid" || { echo "SIGTERM with the stylesheet editor open: the program did not end" >&2; exit 1; }
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -eq 0 ] || { echo "SIGTERM with the stylesheet editor open: status $status" >&2; exit 1; }
+echo "each signal took the orderly shutdown, also with the stylesheet editor open"
