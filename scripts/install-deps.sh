@@ -6,6 +6,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth xdotool x11-xserver-utils x11-utils imagemagick hyperfine libx11-dev libxfixes-dev
     clang-format openbox trayer
+    dpkg-dev desktop-file-utils appstream shared-mime-info libglib2.0-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -9,12 +9,15 @@
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtScreen.h"
+#include "platform/qt/QtShell.h"
 #include "platform/qt/QtSystemColors.h"
 #include "platform/qt/QtTray.h"
 #include "platform/qt/UnixSignalNotifier.h"
+#include "platform/qt/XdgFileAssociations.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <iostream>
 #include <string>
@@ -61,6 +64,9 @@ int main(int argc, char* argv[])
     tw::platform::QtFileDialogs fileDialogs;
     tw::platform::QtTray tray;
     tw::platform::QtColorDialog colorDialog;
+    const QString programPath = QCoreApplication::applicationFilePath();
+    tw::platform::XdgFileAssociations associations(programPath);
+    tw::platform::QtShell shell(programPath, QFileInfo(settings.filePath()).absolutePath());
 
     // Single instance: a second start hands its command line to the running copy and ends.
     // A name whose bytes are no text in this system's encoding would come back as a different name: the file
@@ -85,7 +91,8 @@ int main(int argc, char* argv[])
         return static_cast<int>(tw::core::ExitStatus::NotHandedOver);
     }
 
-    tw::MainWindow window({ prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog });
+    tw::MainWindow window(
+        { prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog, associations, shell });
     window.setCommandLine(path);
     window.continueFormLoad();
     window.show();

@@ -12,6 +12,8 @@
 #include "history/HistoryRecorder.h"
 #include "html/HtmlEditor.h"
 #include "html/SwatchMenu.h"
+#include "integration/Associations.h"
+#include "integration/HelpCommands.h"
 #include "mainwindow/MainMenu.h"
 #include "model/WorkingColors.h"
 #include "palette/PaletteGrid.h"
@@ -110,6 +112,8 @@ struct MainWindow::Parts {
     VisibleRows* visibleRows = nullptr;
     WindowOptions* windowOptions = nullptr;
     TrayIcon* tray = nullptr;
+    Associations* associations = nullptr;
+    HelpCommands* help = nullptr;
     QWidget* Line1 = nullptr;
 };
 
@@ -188,6 +192,16 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         *this);
     // The tray's Open brings back the stylesheet editor too when it was minimised.
     d->tray->setRestoreAlso([this] { d->htmlEditor->restoreMinimized(); });
+    d->associations = new Associations({ services.associations, services.prompter }, *this);
+    d->help = new HelpCommands(
+        { services.shell, services.associations, services.settings, services.prompter, services.clipboard },
+        { d->menu.mnuTips, d->menu.mnuCheck, d->menu.mnuAbout, d->menu.mnuUninstall, d->menu.mnuTop }, *this);
+    // Uninstalled: the program ends at once, and writes no settings that would leave a trace.
+    connect(d->help, &HelpCommands::uninstalled, this, [this] {
+        d->shutDown = true;
+        d->tray->remove();
+        QCoreApplication::exit(0);
+    });
     setWindowIcon(AppIcon());
 
     // The features' own widgets take their places.
@@ -216,7 +230,7 @@ MainWindow::~MainWindow()
     // of a widget being torn down (a field losing the focus) reaches a feature whose model is gone.
     const QObject* features[] = { d->codeEntry, d->sliders, d->copyButtons, d->colorCommands, d->colorDialogButtons,
         d->swatchMenu, d->htmlEditor, d->history, d->sampler, d->paletteFiles, d->colorFiles, d->currentFile,
-        d->visibleRows, d->windowOptions, d->tray };
+        d->visibleRows, d->windowOptions, d->tray, d->associations, d->help };
     for (const QObject* feature : features)
         delete feature;
     delete takeCentralWidget();
@@ -418,7 +432,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == centralWidget() && event->type() == QEvent::Paint) {
         centralWidget()->removeEventFilter(this);
-        QTimer::singleShot(0, this, &MainWindow::showCodesTipOnce);
+        // The checks of the file associations and the tip speak over the window once it is on the screen.
+        QTimer::singleShot(0, this, [this] {
+            d->associations->checkAtStartUp();
+            showCodesTipOnce();
+        });
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -3,10 +3,12 @@
 namespace tw::platform {
 class Clipboard;
 class ColorDialog;
+class FileAssociations;
 class FileDialogs;
 class Prompter;
 class Screen;
 class SettingsStore;
+class Shell;
 class SystemColors;
 class Tray;
 } // namespace tw::platform
@@ -24,6 +26,8 @@ struct Services {
     platform::FileDialogs& fileDialogs;
     platform::Tray& tray;
     platform::ColorDialog& colorDialog;
+    platform::FileAssociations& associations;
+    platform::Shell& shell;
 };
 
 } // namespace tw

@@ -7,7 +7,7 @@ class QWidget;
 
 namespace tw::platform {
 
-enum class PromptButtons { Ok, YesNo, YesNoCancel };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class PromptAnswer { Ok, Yes, No, Cancel };
 
 // One modal message box: exact text, title, icon, buttons and the button Enter presses.

@@ -2,6 +2,7 @@
 #include "mainwindow/Services.h"
 #include "tests/fakes/FakeClipboard.h"
 #include "tests/fakes/FakeColorDialog.h"
+#include "tests/fakes/FakeDesktopIntegration.h"
 #include "tests/fakes/FakeFileDialogs.h"
 #include "tests/fakes/FakePrompter.h"
 #include "tests/fakes/FakeScreen.h"
@@ -21,10 +22,13 @@ struct FakeServices {
     FakeFileDialogs fileDialogs;
     FakeTray tray;
     FakeColorDialog colorDialog;
+    FakeFileAssociations associations;
+    FakeShell shell;
 
     Services services()
     {
-        return { prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog };
+        return { prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog, associations,
+            shell };
     }
 };
 

@@ -90,6 +90,9 @@ PromptAnswer QtPrompter::ask(QWidget* parent, const Prompt& prompt)
     case PromptButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         break;
+    case PromptButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
     case PromptButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
