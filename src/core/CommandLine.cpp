@@ -310,7 +310,8 @@ std::string UsageText(std::string_view program)
           "                      fields), hex, rgb, hsl, hwb, lab, lch, oklab, oklch\n"
           "                      (CSS), swiftui, android, qt-qcolor, tailwind\n"
           "                      (templates); --format json prints all of them as\n"
-          "                      one JSON object\n"
+          "                      one JSON object, with \"clipped\": true when a CSS\n"
+          "                      color had to be mapped into sRGB\n"
           "      --contrast TEXT BACKGROUND\n"
           "                      print the WCAG 2 contrast ratio of two codes, the\n"
           "                      AA and AAA results, and the APCA lightness contrast\n"
@@ -402,7 +403,10 @@ std::optional<ExitStatus> AnswerWithoutWindow(const CommandLine& commandLine, st
     if (!conversion.color)
         return refused(conversion);
     if (commandLine.format == "json") {
-        out << NotationsJson(AllNotations(conversion)) << "\n";
+        // The notations, and whether a CSS colour outside sRGB had to be mapped into it.
+        std::string json = NotationsJson(AllNotations(conversion));
+        json.insert(json.size() - 1, conversion.clipped ? ", \"clipped\": true" : ", \"clipped\": false");
+        out << json << "\n";
     } else if (!commandLine.format.empty()) {
         for (const NamedNotation& notation : AllNotations(conversion))
             if (notation.name == commandLine.format)

@@ -87,7 +87,7 @@ import json, sys
 notations = json.loads(sys.argv[1])
 assert notations["html"] == "#00B7C0" and notations["decimal"] == "0, 183, 192", notations
 assert notations["oklab"].startswith("oklab(") and notations["tailwind"] == "[#00b7c0]", notations
-assert len(notations) == 18, len(notations)
+assert notations["clipped"] is True and len(notations) == 19, notations
 ' "$got_out"; then
     fail "--format json"
 fi
