@@ -1,7 +1,11 @@
 #include "core/CommandLine.h"
 
 #include "core/CodeChecks.h"
+#include "core/Contrast.h"
+#include "core/CssColor.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <ostream>
 #include <utility>
 
@@ -100,7 +104,9 @@ namespace {
                 return Only(CommandLine::Action::Help);
             if (m_version)
                 return Only(CommandLine::Action::Version);
-            if (m_error.empty())
+            if (m_error.empty() && m_contrast)
+                contrast();
+            else if (m_error.empty())
                 m_converting ? convert() : run();
             if (!m_error.empty())
                 return Only(CommandLine::Action::Error, m_error);
@@ -149,6 +155,29 @@ namespace {
                 else
                     fail("option '--as' takes hsl or rgb, not '" + *reading + "'");
                 m_readingGiven = true;
+            } else if (IsOwnOption(argument, "--format")) {
+                const auto format = value(argument, "--format");
+                const std::vector<std::string> names = NotationNames();
+                if (!format)
+                    fail("option '--format' needs a value: json or a notation's name");
+                else if (Lowered(*format) != "json"
+                    && std::find(names.begin(), names.end(), Lowered(*format)) == names.end())
+                    fail("option '--format' takes json or one of the names --help lists, not '" + *format + "'");
+                else
+                    m_result.format = Lowered(*format);
+                m_formatGiven = true;
+            } else if (argument == "--contrast") {
+                if (m_contrast)
+                    fail("--contrast can be given only once");
+                m_contrast = true;
+                if (m_index + 2 >= m_arguments.size()) {
+                    fail("--contrast needs two color codes: the text's and the background's");
+                    m_index = m_arguments.size();
+                } else {
+                    m_result.code = std::string(TrimBlanks(m_arguments[m_index + 1]));
+                    m_result.background = std::string(TrimBlanks(m_arguments[m_index + 2]));
+                    m_index += 2;
+                }
             } else if (!toolkitOption(argument)) {
                 fail("unrecognized option '" + argument + "'");
             }
@@ -198,8 +227,25 @@ namespace {
             m_result.action = CommandLine::Action::Convert;
         }
 
+        void contrast()
+        {
+            if (m_converting || m_formatGiven || m_readingGiven || !m_files.empty()) {
+                fail("--contrast takes its two codes and nothing else");
+                return;
+            }
+            if (m_result.code.empty() || m_result.background.empty()) {
+                fail("--contrast needs two color codes: the text's and the background's");
+                return;
+            }
+            m_result.action = CommandLine::Action::Contrast;
+        }
+
         void run()
         {
+            if (m_formatGiven) {
+                fail("option '--format' works only with --convert");
+                return;
+            }
             if (m_readingGiven) {
                 fail("option '--as' works only with --convert");
                 return;
@@ -220,6 +266,8 @@ namespace {
         bool m_version = false;
         bool m_converting = false;
         bool m_readingGiven = false;
+        bool m_formatGiven = false;
+        bool m_contrast = false;
         std::vector<std::string> m_files;
         std::vector<std::string> m_codeParts;
         std::string m_error;
@@ -237,7 +285,8 @@ std::string UsageText(std::string_view program)
 {
     const std::string name(program);
     return "Usage: " + name + " [OPTION]... [FILE]\n" + "  or:  " + name
-        + " --convert CODE [--as hsl]\n"
+        + " --convert CODE [--as hsl] [--format NAME]\n" + "  or:  " + name
+        + " --contrast TEXT BACKGROUND\n"
           "Pick colors from anywhere on the screen, edit and compare two of them, and keep\n"
           "them.\n"
           "\n"
@@ -251,6 +300,23 @@ std::string UsageText(std::string_view program)
           "                      window. CODE is #RRGGBB or RRGGBB (HTML), &H...& (VB),\n"
           "                      $00... (Delphi), 0x... (C++) or three numbers R,G,B;\n"
           "                      quote a code that holds & or $ in a shell\n"
+          "                      CODE may also be a CSS color: #rgb, #rrggbb (any case, 3,\n"
+          "                      4, 6 or 8 digits), a named color such as rebeccapurple,\n"
+          "                      rgb(), hsl(), hwb(), lab(), lch(), oklab() or oklch();\n"
+          "                      a color outside sRGB is mapped into it. A code the\n"
+          "                      fields accept is read as they read it (#F80 is #000F80)\n"
+          "      --format NAME   print only the notation NAME of --convert's CODE:\n"
+          "                      decimal, hsl240, html, vb, delphi, cpp (the six\n"
+          "                      fields), hex, rgb, hsl, hwb, lab, lch, oklab, oklch\n"
+          "                      (CSS), swiftui, android, qt-qcolor, tailwind\n"
+          "                      (templates); --format json prints all of them as\n"
+          "                      one JSON object, with \"clipped\": true when a CSS\n"
+          "                      color had to be mapped into sRGB\n"
+          "      --contrast TEXT BACKGROUND\n"
+          "                      print the WCAG 2 contrast ratio of two codes, the\n"
+          "                      AA and AAA results, and the APCA lightness contrast\n"
+          "                      Lc of TEXT on BACKGROUND; both are read as CSS colors\n"
+          "                      first (#777 is #777777), then as --convert reads them\n"
           "      --as hsl        read the three numbers of --convert as H,S,L\n"
           "                      (0-239, 0-240, 0-240); --as rgb is the default\n"
           "      --              end of options: what follows is FILE, or the CODE of\n"
@@ -262,7 +328,7 @@ std::string UsageText(std::string_view program)
           "Exit status:\n"
           "  0  done\n"
           "  1  the command line is misused\n"
-          "  2  the code of --convert is refused; the code field's message is shown on\n"
+          "  2  a code of --convert or --contrast is refused; the reason is shown on\n"
           "     standard error\n";
 }
 
@@ -292,16 +358,63 @@ std::optional<ExitStatus> AnswerWithoutWindow(const CommandLine& commandLine, st
             << "Try '" << program << " --help' for more information.\n";
         return ExitStatus::Misuse;
     case CommandLine::Action::Convert:
+    case CommandLine::Action::Contrast:
         break;
     }
-    const Conversion conversion = ConvertCode(commandLine.code, commandLine.reading);
-    if (conversion.lines.empty()) {
+    const auto refused = [&err](const Conversion& conversion) {
         for (const Message& message : conversion.refusal)
             err << message.text << "\n";
         return ExitStatus::Refused;
+    };
+    if (commandLine.action == CommandLine::Action::Contrast) {
+        // Both codes are read as CSS first, so that "#777" is #777777 as a stylesheet means it; any other code as
+        // --convert reads it.
+        const auto read = [](const std::string& code) {
+            if (const CssParse css = ParseCssColor(code); css.color) {
+                Conversion conversion;
+                conversion.color = MakeColor(*css.color);
+                return conversion;
+            }
+            return ConvertCode(code, NumberReading::Rgb);
+        };
+        const Conversion foreground = read(commandLine.code);
+        if (!foreground.color)
+            return refused(foreground);
+        const Conversion background = read(commandLine.background);
+        if (!background.color)
+            return refused(background);
+        const Rgb text = SplitColor(*foreground.color);
+        const Rgb under = SplitColor(*background.color);
+        const double ratio = ContrastRatio(text, under);
+        const ContrastGrades grades = GradeContrast(ratio);
+        const auto verdict = [](bool pass) { return pass ? "pass" : "fail"; };
+        char figures[64];
+        std::snprintf(figures, sizeof figures, "Contrast ratio: %.2f:1\n", ratio);
+        out << figures << "AA normal text: " << verdict(grades.aaNormal) << "\n"
+            << "AA large text: " << verdict(grades.aaLarge) << "\n"
+            << "AAA normal text: " << verdict(grades.aaaNormal) << "\n"
+            << "AAA large text: " << verdict(grades.aaaLarge) << "\n"
+            << "Non-text: " << verdict(grades.nonText) << "\n";
+        std::snprintf(figures, sizeof figures, "APCA Lc: %.1f\n", ApcaContrast(text, under));
+        out << figures;
+        return ExitStatus::Done;
     }
-    for (const std::string& line : conversion.lines)
-        out << line << "\n";
+    const Conversion conversion = ConvertCode(commandLine.code, commandLine.reading);
+    if (!conversion.color)
+        return refused(conversion);
+    if (commandLine.format == "json") {
+        // The notations, and whether a CSS colour outside sRGB had to be mapped into it.
+        std::string json = NotationsJson(AllNotations(conversion));
+        json.insert(json.size() - 1, conversion.clipped ? ", \"clipped\": true" : ", \"clipped\": false");
+        out << json << "\n";
+    } else if (!commandLine.format.empty()) {
+        for (const NamedNotation& notation : AllNotations(conversion))
+            if (notation.name == commandLine.format)
+                out << notation.text << "\n";
+    } else {
+        for (const std::string& line : conversion.lines)
+            out << line << "\n";
+    }
     return ExitStatus::Done;
 }
 

@@ -13,13 +13,13 @@ namespace tw::core {
 enum class ExitStatus {
     Done = 0, // help, version or a conversion was printed
     Misuse = 1, // the command line is not understood
-    Refused = 2, // --convert was given a code that the code fields refuse
+    Refused = 2, // --convert or --contrast was given a code that the code fields and the CSS reading refuse
     NotHandedOver = 3, // a copy of the program runs, but the file could not be handed to it
 };
 
 // What a start of the program was asked to do.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Convert, Error };
+    enum class Action { Run, Help, Version, Convert, Contrast, Error };
     Action action = Action::Run;
     // Run: the colour or palette file to open, as given (may be relative), or empty.
     std::string path;
@@ -27,6 +27,11 @@ struct CommandLine {
     // ("255," "128," "0") are joined by single spaces.
     std::string code;
     NumberReading reading = NumberReading::Rgb;
+    // Convert: the one notation to print (a name AllNotations gives, or "json" for all of them), or empty for
+    // the six built-in lines.
+    std::string format;
+    // Contrast: the text colour's code is in code, the background's here.
+    std::string background;
     // Error: what was wrong, one line without the program name.
     std::string error;
     // The window system's own options with their values, in the order given (-platform offscreen,

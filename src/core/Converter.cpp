@@ -1,11 +1,14 @@
 #include "core/Converter.h"
 
 #include "core/CodeChecks.h"
+#include "core/CssColor.h"
 #include "core/Hsl.h"
 #include "core/Notations.h"
+#include "core/Template.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <optional>
 #include <utility>
 
@@ -45,21 +48,35 @@ namespace {
             "HTML Hex: " + n.html, "VB Hex: " + n.vb, "Delphi Hex: " + n.delphi, "C++ Hex: " + n.cpp };
     }
 
+    Conversion Refused(std::vector<Message> messages)
+    {
+        Conversion conversion;
+        conversion.refusal = std::move(messages);
+        return conversion;
+    }
+
+    Conversion Accepted(ColorValue color, const std::optional<Hsl>& entered)
+    {
+        Conversion conversion;
+        conversion.lines = LinesOf(color, entered);
+        conversion.color = color;
+        return conversion;
+    }
+
     Conversion FromHex(const HexCodeCheck& check)
     {
         if (!check.color)
-            return { {}, check.messages };
-        return { LinesOf(*check.color, std::nullopt), {} };
+            return Refused(check.messages);
+        return Accepted(*check.color, std::nullopt);
     }
 
     Conversion FromNumbers(std::string_view code, NumberReading reading)
     {
         const auto parts = SplitThree(code);
         if (!parts)
-            return { {},
-                { Refusal(reading == NumberReading::Hsl
-                        ? "An HSL code is three numbers H, S, L separated by commas."
-                        : "An RGB code is three numbers R, G, B separated by commas.") } };
+            return Refused({ Refusal(reading == NumberReading::Hsl
+                    ? "An HSL code is three numbers H, S, L separated by commas."
+                    : "An RGB code is three numbers R, G, B separated by commas.") });
         std::array<int, 3> values {};
         for (std::size_t i = 0; i < 3; ++i) {
             std::optional<int> value;
@@ -75,15 +92,15 @@ namespace {
                 messages = std::move(check.messages);
             }
             if (!value)
-                return { {}, std::move(messages) };
+                return Refused(std::move(messages));
             values[i] = *value;
         }
         if (reading == NumberReading::Hsl) {
             const Hsl hsl { static_cast<std::int16_t>(values[0]), static_cast<std::int16_t>(values[1]),
                 static_cast<std::int16_t>(values[2]) };
-            return { LinesOf(HslToRgb(hsl), hsl), {} };
+            return Accepted(HslToRgb(hsl), hsl);
         }
-        return { LinesOf(MakeColor(values[0], values[1], values[2]), std::nullopt), {} };
+        return Accepted(MakeColor(values[0], values[1], values[2]), std::nullopt);
     }
 
     Conversion Convert(std::string_view code, NumberReading reading)
@@ -92,7 +109,7 @@ namespace {
         if (reading == NumberReading::Hsl || code.find(',') != std::string_view::npos)
             return FromNumbers(code, reading);
         if (code.empty())
-            return { {}, { Refusal("No color code was given.") } };
+            return Refused({ Refusal("No color code was given.") });
         if (code.starts_with('#'))
             return FromHex(CheckHtmlHex(code, quiet));
         if (code.starts_with('&'))
@@ -104,9 +121,9 @@ namespace {
         // Six characters of no other form are an HTML code without its "#"; the HTML check judges the digits.
         if (CharacterCount(code) == 6)
             return FromHex(CheckHtmlHex(code, quiet));
-        return { {},
-            { Refusal(std::string(code)
-                + " is no color code: give #RRGGBB, RRGGBB, &H...&, $00..., 0x... or three numbers R, G, B.") } };
+        return Refused({ Refusal(std::string(code)
+            + " is no color code: give #RRGGBB, RRGGBB, &H...&, $00..., 0x... or three numbers R, G, B, or a CSS "
+              "color.") });
     }
 
 } // namespace
@@ -115,6 +132,21 @@ Conversion ConvertCode(std::string_view code, NumberReading reading)
 {
     code = TrimBlanks(code);
     Conversion conversion = Convert(code, reading);
+    if (conversion.lines.empty() && reading == NumberReading::Rgb) {
+        const CssParse css = ParseCssColor(code);
+        if (css.color) {
+            conversion = Accepted(MakeColor(*css.color), std::nullopt);
+            conversion.clipped = css.clipped;
+            return conversion;
+        }
+        const bool looksCss = code.find('(') != std::string_view::npos
+            || (!code.empty()
+                && std::all_of(
+                    code.begin(), code.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); })
+                && CharacterCount(code) != 6);
+        if (looksCss)
+            return Refused({ Refusal(css.error) });
+    }
     // The field's message names the code as typed; a full-width "８" looks like a digit and deserves a word.
     const bool ascii
         = std::all_of(code.begin(), code.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -122,6 +154,80 @@ Conversion ConvertCode(std::string_view code, NumberReading reading)
         conversion.refusal.push_back(Refusal("Color codes are written in ASCII: full-width and other non-ASCII "
                                              "characters are not read as digits or letters."));
     return conversion;
+}
+
+} // namespace tw::core
+
+namespace tw::core {
+
+namespace {
+
+    std::string TemplateKey(std::string_view name)
+    {
+        std::string key;
+        for (const char c : name)
+            key += c == ' ' ? '-' : (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+        return key;
+    }
+
+    constexpr std::array<std::string_view, 6> kBuiltInNames { "decimal", "hsl240", "html", "vb", "delphi", "cpp" };
+
+} // namespace
+
+std::vector<NamedNotation> AllNotations(const Conversion& conversion)
+{
+    std::vector<NamedNotation> notations;
+    if (!conversion.color || conversion.lines.size() != kBuiltInNames.size())
+        return notations;
+    for (std::size_t i = 0; i < kBuiltInNames.size(); ++i) {
+        const std::string& line = conversion.lines[i];
+        const std::size_t colon = line.find(": ");
+        notations.push_back({ std::string(kBuiltInNames[i]), line.substr(colon == std::string::npos ? 0 : colon + 2) });
+    }
+    const Rgb rgb = SplitColor(*conversion.color);
+    for (const CssNotation notation : kCssNotations)
+        notations.push_back({ std::string(CssNotationName(notation)), FormatCssColor(rgb, notation) });
+    for (const ColorTemplate& predefined : PredefinedTemplates())
+        notations.push_back({ TemplateKey(predefined.name), ExpandTemplate(predefined.pattern, rgb).text });
+    return notations;
+}
+
+std::vector<std::string> NotationNames()
+{
+    Conversion black;
+    black.lines = std::vector<std::string>(kBuiltInNames.size());
+    black.color = 0;
+    std::vector<std::string> names;
+    for (const NamedNotation& notation : AllNotations(black))
+        names.push_back(notation.name);
+    return names;
+}
+
+std::string NotationsJson(const std::vector<NamedNotation>& notations)
+{
+    const auto quoted = [](std::string_view text) {
+        std::string out = "\"";
+        for (const char c : text) {
+            if (c == '"' || c == '\\') {
+                out += '\\';
+                out += c;
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                char buffer[8];
+                std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(c));
+                out += buffer;
+            } else {
+                out += c;
+            }
+        }
+        return out + "\"";
+    };
+    std::string json = "{";
+    for (const NamedNotation& notation : notations) {
+        if (json.size() > 1)
+            json += ", ";
+        json += quoted(notation.name) + ": " + quoted(notation.text);
+    }
+    return json + "}";
 }
 
 } // namespace tw::core

@@ -1,6 +1,8 @@
 #pragma once
+#include "core/ColorValue.h"
 #include "core/Messages.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,10 +24,35 @@ struct Conversion {
     // Why the code was refused, in order: the field's messages, or the converter's own when the code is of no
     // notation.
     std::vector<Message> refusal;
+    // The colour of an accepted code.
+    std::optional<ColorValue> color;
+    // A CSS colour outside sRGB was mapped into it.
+    bool clipped = false;
 };
 
+// A code that none of these forms accepts is read as a CSS colour (any case of hex with "#", a named colour, rgb(),
+// hsl(), hwb(), lab(), lch(), oklab(), oklch()); a code that looks like CSS (a function or a bare name) is refused
+// with the CSS reason, any other with the fields' messages.
 // Blanks around code are ignored. No desktop is asked: a VB system colour constant has no colour here and is
 // refused.
 Conversion ConvertCode(std::string_view code, NumberReading reading);
+
+// One notation of a colour under the name --format knows it by.
+struct NamedNotation {
+    std::string name;
+    std::string text;
+};
+
+// Every notation of an accepted conversion, in this order: the six built-in ones ("decimal", "hsl240", "html",
+// "vb", "delphi", "cpp"), the CSS ones ("hex", "rgb", "hsl", "hwb", "lab", "lch", "oklab", "oklch"), then the
+// predefined templates under their names in lower case with "-" for blanks ("swiftui", "android", "qt-qcolor",
+// "tailwind"). Empty for a refused code.
+std::vector<NamedNotation> AllNotations(const Conversion& conversion);
+
+// The names AllNotations gives, for checking a --format before any code is read.
+std::vector<std::string> NotationNames();
+
+// All notations as one JSON object on one line, in the order above.
+std::string NotationsJson(const std::vector<NamedNotation>& notations);
 
 } // namespace tw::core

@@ -127,7 +127,8 @@ namespace {
             { { "--convert", "#FF8000", "--as", "hsl" },
                 "An HSL code is three numbers H, S, L separated by commas.\n" },
             { { "--convert", "80FF&" },
-                "80FF& is no color code: give #RRGGBB, RRGGBB, &H...&, $00..., 0x... or three numbers R, G, B.\n" },
+                "80FF& is no color code: give #RRGGBB, RRGGBB, &H...&, $00..., 0x... or three numbers R, G, B, or a "
+                "CSS color.\n" },
             { { "--convert", "&H8000000F&" },
                 "Validation and conversion could not be completed. Please ensure you entered a proper VB Hex "
                 "code.\n\n&H8000000F& is a VB System Color Constant: its color comes from the desktop's color "

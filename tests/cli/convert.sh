@@ -70,13 +70,49 @@ expect 2 "" "ＦＦ８０００ is not a valid HTML hex code.
 Color codes are written in ASCII: full-width and other non-ASCII characters are not read as digits or letters." \
     -- --convert '#ＦＦ８０００'
 
+# CSS colours, and one notation or all of them for scripts.
+expect 0 "$orange" "" -- --convert '#ff8000'
+expect 0 "$orange" "" -- --convert 'hsl(30.12deg 100% 50%)'
+expect 0 "$orange" "" -- --convert 'rgb(255, 128, 0)'
+expect 0 "#00b7c0" "" -- --convert 'oklch(0.7 0.15 200)' --format hex
+expect 0 "rgb(102 51 153)" "" -- --format rgb --convert RebeccaPurple
+expect 0 "oklch(0.7319 0.1858 52.98)" "" -- --convert '#FF8000' --format oklch
+expect 0 "0xFFFF8000" "" -- --convert 255,128,0 --format android
+expect 0 "&HA5FF&" "" -- --convert orange --format VB
+expect 2 "" "rgb() takes three values and an optional alpha." -- --convert 'rgb(1 2)'
+expect 2 "" "\"nocolour\" is not a CSS colour name." -- --convert nocolour
+run --convert 'oklch(0.7 0.15 200)' --format json
+if [[ $got_status != 0 || -n $got_err ]] || ! python3 -c '
+import json, sys
+notations = json.loads(sys.argv[1])
+assert notations["html"] == "#00B7C0" and notations["decimal"] == "0, 183, 192", notations
+assert notations["oklab"].startswith("oklab(") and notations["tailwind"] == "[#00b7c0]", notations
+assert notations["clipped"] is True and len(notations) == 19, notations
+' "$got_out"; then
+    fail "--format json"
+fi
+contrast='Contrast ratio: 4.47:1
+AA normal text: fail
+AA large text: pass
+AAA normal text: fail
+AAA large text: fail
+Non-text: pass
+APCA Lc: 71.1'
+expect 0 "$contrast" "" -- --contrast '#777' white
+expect 2 "" "\"nope\" is not a CSS colour name." -- --contrast '#777' nope
+expect_misuse "--contrast needs two color codes: the text's and the background's" -- --contrast '#777'
+expect_misuse "--contrast takes its two codes and nothing else" -- --contrast '#777' white --format hex
+expect_misuse "option '--format' takes json or one of the names --help lists, not 'cmyk'" -- --convert red --format cmyk
+expect_misuse "option '--format' works only with --convert" -- --format hex
+
 run --version
 if [[ $got_status != 0 || -n $got_err || ! $got_out =~ ^tintwise-color-picker\ [0-9]+\.[0-9]+\.[0-9]+$ ]]; then
     fail "--version"
 fi
 run --help
 if [[ $got_status != 0 || -n $got_err || $got_out != "Usage: tintwise-color-picker [OPTION]... [FILE]"* ||
-    $got_out != *"--convert CODE"* || $got_out != *"--as hsl"* || $got_out != *"Exit status:"* ]]; then
+    $got_out != *"--convert CODE"* || $got_out != *"--as hsl"* || $got_out != *"--format NAME"* ||
+    $got_out != *"--contrast TEXT BACKGROUND"* || $got_out != *"oklch()"* || $got_out != *"Exit status:"* ]]; then
     fail "--help"
 fi
 # Help wins wherever it stands before "--", also among the converter's arguments and the window system's options.

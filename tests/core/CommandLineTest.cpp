@@ -158,14 +158,18 @@ namespace {
     {
         const std::string text = UsageText("tintwise-color-picker");
         EXPECT_EQ(text.rfind("Usage: tintwise-color-picker [OPTION]... [FILE]\n"
-                             "  or:  tintwise-color-picker --convert CODE [--as hsl]\n",
+                             "  or:  tintwise-color-picker --convert CODE [--as hsl] [--format NAME]\n"
+                             "  or:  tintwise-color-picker --contrast TEXT BACKGROUND\n",
                       0),
             0u);
         for (const char* option :
-            { "-h, --help", "--version", "--convert CODE", "--as hsl", "--as rgb", "  --  ", "-platform NAME" })
+            { "-h, --help", "--version", "--convert CODE", "--as hsl", "--as rgb", "--format NAME", "--format json",
+                "--contrast TEXT BACKGROUND", "oklch()", "  --  ", "-platform NAME" })
             EXPECT_NE(text.find(option), std::string::npos) << option;
-        EXPECT_NE(text.find("Exit status:\n  0  done\n  1  the command line is misused\n  2  the code of --convert is "
-                            "refused"),
+        EXPECT_NE(
+            text.find(
+                "Exit status:\n  0  done\n  1  the command line is misused\n  2  a code of --convert or --contrast is "
+                "refused"),
             std::string::npos);
         EXPECT_EQ(text.back(), '\n');
         // Every line fits a terminal of 80 columns.
