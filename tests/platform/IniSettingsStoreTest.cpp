@@ -181,6 +181,22 @@ private Q_SLOTS:
         QCOMPARE(store.read(QStringLiteral("History"), QStringLiteral("1")), QStringLiteral("255"));
     }
 
+    void anEscapedSurrogateIsKeptAsWrittenAndSavedBackUnchanged()
+    {
+        QDir().mkpath(QFileInfo(m_path).path());
+        WriteAll(m_path, "[Main]\nlone=\\uDDDD\npair=\\uD83D\\uDE00\n[\\ud800]\nk=v\n");
+        {
+            IniSettingsStore store(m_path);
+            QCOMPARE(store.read(QStringLiteral("Main"), QStringLiteral("lone")), QStringLiteral("\\uDDDD"));
+            QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("other"), QStringLiteral("x")));
+        }
+        IniSettingsStore reader(m_path);
+        QCOMPARE(reader.fileState(), FileState::Valid);
+        QCOMPARE(reader.read(QStringLiteral("Main"), QStringLiteral("lone")), QStringLiteral("\\uDDDD"));
+        QCOMPARE(reader.read(QStringLiteral("Main"), QStringLiteral("pair")), QStringLiteral("\\uD83D\\uDE00"));
+        QCOMPARE(reader.read(QStringLiteral("\\ud800"), QStringLiteral("k")), QStringLiteral("v"));
+    }
+
     void removesKeysSectionsAndEverything()
     {
         IniSettingsStore store(m_path);

@@ -144,7 +144,9 @@ namespace {
                         const int digit = HexDigit(text.at(i + 2 + d));
                         code = digit < 0 ? -1 : code * 16 + digit;
                     }
-                    if (code >= 0) {
+                    // A surrogate is half a character: taken alone it could not be written back as UTF-8,
+                    // so the next save would change the text. Such an escape is kept as it stands.
+                    if (code >= 0 && !QChar::isSurrogate(static_cast<char32_t>(code))) {
                         out += QChar(static_cast<char16_t>(code));
                         i += 1 + digits;
                         continue;

@@ -64,35 +64,6 @@ namespace {
         QString commandLine;
     };
 
-    // The path of a whole message, or nothing while the message is incomplete; sets rejected when the bytes
-    // are no hand-over message.
-    std::optional<QString> ReadMessage(const QByteArray& buffer, bool& rejected)
-    {
-        const QByteArray& magic = LocalSocketInstance::kMagic;
-        const qsizetype compared = std::min(buffer.size(), magic.size());
-        rejected = QByteArrayView(buffer).first(compared) != QByteArrayView(magic).first(compared);
-        if (rejected || buffer.size() < magic.size() + kHeaderSize)
-            return std::nullopt;
-        const quint32 length = qFromBigEndian<quint32>(buffer.constData() + magic.size());
-        rejected = length > LocalSocketInstance::kMaxPathBytes;
-        if (rejected)
-            return std::nullopt;
-        const qsizetype total = magic.size() + kHeaderSize + static_cast<qsizetype>(length);
-        if (buffer.size() < total)
-            return std::nullopt;
-        // Nothing may follow before the 'A': a sender that confirms ahead would have its message opened even
-        // when it gave up waiting.
-        rejected = buffer.size() > total;
-        if (rejected)
-            return std::nullopt;
-        std::optional<QString> path
-            = DecodeStrictUtf8(QByteArrayView(buffer).sliced(magic.size() + kHeaderSize), Utf8Bom::Keep);
-        rejected = !path || path->contains(QChar(u'\0'));
-        if (rejected)
-            return std::nullopt;
-        return path;
-    }
-
 } // namespace
 
 LocalSocketInstance::LocalSocketInstance(QString baseDirectory)
@@ -111,6 +82,33 @@ LocalSocketInstance::~LocalSocketInstance()
 bool LocalSocketInstance::isListening() const
 {
     return m_server && m_server->isListening();
+}
+
+std::optional<QString> LocalSocketInstance::readMessage(const QByteArray& buffer, bool& rejected)
+{
+    const QByteArray& magic = kMagic;
+    const qsizetype compared = std::min(buffer.size(), magic.size());
+    rejected = QByteArrayView(buffer).first(compared) != QByteArrayView(magic).first(compared);
+    if (rejected || buffer.size() < magic.size() + kHeaderSize)
+        return std::nullopt;
+    const quint32 length = qFromBigEndian<quint32>(buffer.constData() + magic.size());
+    rejected = length > kMaxPathBytes;
+    if (rejected)
+        return std::nullopt;
+    const qsizetype total = magic.size() + kHeaderSize + static_cast<qsizetype>(length);
+    if (buffer.size() < total)
+        return std::nullopt;
+    // Nothing may follow before the 'A': a sender that confirms ahead would have its message opened even
+    // when it gave up waiting.
+    rejected = buffer.size() > total;
+    if (rejected)
+        return std::nullopt;
+    std::optional<QString> path
+        = DecodeStrictUtf8(QByteArrayView(buffer).sliced(magic.size() + kHeaderSize), Utf8Bom::Keep);
+    rejected = !path || path->contains(QChar(u'\0'));
+    if (rejected)
+        return std::nullopt;
+    return path;
 }
 
 QByteArray LocalSocketInstance::encodeMessage(const QString& commandLine)
@@ -276,7 +274,7 @@ void LocalSocketInstance::acceptConnections()
             exchange->buffer.append(socket->readAll());
             if (exchange->step == Exchange::Step::Message) {
                 bool rejected = false;
-                std::optional<QString> commandLine = ReadMessage(exchange->buffer, rejected);
+                std::optional<QString> commandLine = readMessage(exchange->buffer, rejected);
                 if (rejected)
                     return finish("not a valid message");
                 if (!commandLine)

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QLocalServer;
 class QLocalSocket;
@@ -56,6 +57,9 @@ public:
     // True once the running copy accepted the message and this side confirmed it.
     static bool sendHandOver(QLocalSocket& socket, const QString& commandLine);
     static QByteArray encodeMessage(const QString& commandLine);
+    // What the running copy has read so far of one message: the path once the message is whole, nothing while
+    // it is incomplete; sets rejected when the bytes are no hand-over message. Public for the tests.
+    static std::optional<QString> readMessage(const QByteArray& buffer, bool& rejected);
     static inline const QByteArray kMagic = QByteArrayLiteral("tintwise-color-picker hand-over 2\n");
     static constexpr char kAccepted = 'A';
     static constexpr char kConfirmed = 'K';
