@@ -38,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         TW_FUZZ_CHECK(status == ExitStatus::Done && !out.str().empty());
         break;
     case CommandLine::Action::Convert:
+    case CommandLine::Action::Contrast:
         TW_FUZZ_CHECK(!commandLine.code.empty());
         TW_FUZZ_CHECK(status == ExitStatus::Done || status == ExitStatus::Refused);
         break;
