@@ -97,14 +97,6 @@ AboutBox::AboutBox(Services services, QWidget* parent)
                         core::MessageIcon::Exclamation });
         };
     };
-    const auto openManual = [this] {
-        const QString manual = m_shell.manualPath();
-        if (!m_shell.openUrl(QUrl::fromLocalFile(manual)))
-            Tell(m_prompter, this,
-                { (QStringLiteral("The manual could not be opened: ") + manual).toStdString(),
-                    core::MessageIcon::Exclamation });
-    };
-
     auto* grid = new QGridLayout(this);
     auto* picIcon = new LinkLabel(QString(), open(projectPage()), this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -131,7 +123,7 @@ AboutBox::AboutBox(Services services, QWidget* parent)
     auto* Label3 = new LinkLabel(tr("Report a problem or suggest an improvement"), open(issuePage()), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     grid->addWidget(Label3, 4, 1);
-    auto* Label7 = new LinkLabel(tr("Read the manual"), openManual, this);
+    auto* Label7 = new LinkLabel(tr("Read the manual"), services.openManual, this);
     Label7->setObjectName(QStringLiteral("Label7"));
     grid->addWidget(Label7, 5, 1);
 

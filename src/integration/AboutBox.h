@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 
+#include <functional>
+
 namespace tw {
 
 namespace platform {
@@ -18,6 +20,8 @@ public:
         platform::Shell& shell;
         platform::Prompter& prompter;
         platform::Clipboard& clipboard;
+        // "Help Topics...", as the Help menu opens it.
+        std::function<void()> openManual;
     };
     AboutBox(Services services, QWidget* parent);
 

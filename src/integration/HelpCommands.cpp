@@ -99,7 +99,7 @@ void HelpCommands::checkForUpdates()
 
 void HelpCommands::showAbout()
 {
-    AboutBox box({ m_services.shell, m_services.prompter, m_services.clipboard }, &m_window);
+    AboutBox box({ m_services.shell, m_services.prompter, m_services.clipboard, [this] { openManual(); } }, &m_window);
     const bool onTop = m_menu.mnuTop && m_menu.mnuTop->isChecked();
     box.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     box.exec();

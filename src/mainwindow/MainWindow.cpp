@@ -197,11 +197,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         { services.shell, services.associations, services.settings, services.prompter, services.clipboard },
         { d->menu.mnuTips, d->menu.mnuCheck, d->menu.mnuAbout, d->menu.mnuUninstall, d->menu.mnuTop }, *this);
     // Uninstalled: the program ends at once, and writes no settings that would leave a trace.
-    connect(d->help, &HelpCommands::uninstalled, this, [this] {
-        d->shutDown = true;
-        d->tray->remove();
-        QCoreApplication::exit(0);
-    });
+    connect(d->help, &HelpCommands::uninstalled, this, [this] { endProgram(); });
     setWindowIcon(AppIcon());
 
     // The features' own widgets take their places.
@@ -382,12 +378,21 @@ void MainWindow::shutdown()
 {
     if (d->shutDown)
         return;
+    // Set first: a message about a failed write runs events, and a second request must not save again.
     d->shutDown = true;
     // A failed write has been reported by SettingsWrites; the program ends either way.
     if (saveSettings())
         // A later start must not take this window's caption for a running copy.
         d->writes.write(keys::kMain, keys::kCap, QString());
+    endProgram();
+}
+
+void MainWindow::endProgram()
+{
+    d->shutDown = true;
     d->tray->remove();
+    // Ends the event loop without asking the windows to close: a window that asks first (the stylesheet editor)
+    // must not hold up the end.
     QCoreApplication::exit(0);
 }
 

@@ -59,6 +59,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Removes the tray icon and ends the event loop; nothing is written (the uninstaller calls it directly).
+    void endProgram();
     struct Parts;
     void buildUi();
     void showColor(ColorSlot slot);
