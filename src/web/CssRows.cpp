@@ -77,7 +77,9 @@ CssRows::CssRows(WorkingColors& colors, Services services, Menu menu, QWidget* p
             edit->installEventFilter(this);
             row.fields[s] = edit;
             const QString tooltip = tr("Copy Color #%1 as CSS %2 to the clipboard").arg(s + 1).arg(name.toLower());
-            row.copy[s] = MakeButton(this, "", tr("Copy"), tooltip);
+            // Small "C" buttons, as beside the code fields.
+            row.copy[s] = MakeButton(this, "", QStringLiteral("C"), tooltip);
+            row.copy[s]->setFixedSize(18, 20);
             row.copy[s]->setObjectName(QStringLiteral("cmdCss") + name + suffix);
             connect(
                 row.copy[s], &QPushButton::clicked, this, [this, edit] { m_services.clipboard.setText(edit->text()); });

@@ -107,11 +107,12 @@ void TemplateRows::rebuild()
             field->setReadOnly(true);
             field->setObjectName(QStringLiteral("txtTemplate%1").arg(index) + suffix);
             field->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("oklch(0.9999 0.3725 359.99)")) + 16);
-            auto* copy = MakeButton(m_rowArea, "", tr("Copy"),
+            auto* copy = MakeButton(m_rowArea, "", QStringLiteral("C"),
                 tr("Copy Color #%1 as %2 to the clipboard")
                     .arg(s + 1)
                     .arg(QString::fromStdString(m_templates[i].name)));
             copy->setObjectName(QStringLiteral("cmdTemplate%1").arg(index) + suffix);
+            copy->setFixedSize(18, 20);
             connect(copy, &QPushButton::clicked, this, [this, field] { m_services.clipboard.setText(field->text()); });
             m_grid->addWidget(field, index, s == 0 ? 1 : 3);
             m_grid->addWidget(copy, index, s == 0 ? 2 : 4);
