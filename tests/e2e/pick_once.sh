@@ -6,7 +6,7 @@ program=$1
 source "$(dirname "$0")/common.bash"
 make_home
 pid=
-trap 'kill -9 $pid 2>/dev/null; wait $pid 2>/dev/null || true; rm -rf "$home" || true' EXIT
+trap 'if [ -n "$pid" ]; then kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; fi; rm -rf "$home" || true' EXIT
 
 # A dark screen with one orange pixel at (100, 100).
 convert -size 2560x1440 xc:'#203040' -fill '#ff8000' -draw 'point 100,100' "$home/screen.png"
