@@ -14,10 +14,13 @@
 #include "platform/qt/QtTray.h"
 #include "platform/qt/UnixSignalNotifier.h"
 #include "platform/qt/XdgFileAssociations.h"
+#include "sampling/FrozenPick.h"
+#include "web/TemplateList.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QScreen>
 
 #include <iostream>
 #include <string>
@@ -27,6 +30,31 @@ namespace {
 
 constexpr const char* kProgram = "tintwise-color-picker";
 
+// --pick: one pick from a still picture of the screen, printed as --convert prints a code.
+int PickOnce(const std::string& format, const std::vector<tw::core::ColorTemplate>& templates)
+{
+    tw::platform::QtScreen screen;
+    const std::optional<QImage> snapshot = screen.grabPrimaryScreen();
+    if (!snapshot) {
+        std::cerr << kProgram << ": the screen cannot be read here, so nothing can be picked\n";
+        return static_cast<int>(tw::core::ExitStatus::NothingPicked);
+    }
+    tw::FrozenPick pick(*snapshot);
+    int status = static_cast<int>(tw::core::ExitStatus::NothingPicked);
+    QObject::connect(&pick, &tw::FrozenPick::picked, [&](tw::core::ColorValue color) {
+        tw::core::PrintColor(color, format, templates, std::cout);
+        std::cout.flush();
+        status = static_cast<int>(tw::core::ExitStatus::Done);
+        QCoreApplication::exit(0);
+    });
+    QObject::connect(&pick, &tw::FrozenPick::cancelled, [] { QCoreApplication::exit(0); });
+    pick.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    pick.showFullScreen();
+    pick.activateWindow();
+    QApplication::exec();
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -35,7 +63,13 @@ int main(int argc, char* argv[])
     // every misuse answer without a display.
     const tw::core::CommandLine commandLine
         = tw::core::ParseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
-    if (const auto status = tw::core::AnswerWithoutWindow(commandLine, kProgram, PROJECT_VERSION, std::cout, std::cerr))
+    // A --format may name one of the templates the user keeps in the settings; only then is the file read.
+    std::vector<tw::core::ColorTemplate> templates = tw::core::PredefinedTemplates();
+    if (!commandLine.format.empty())
+        templates
+            = tw::ReadTemplates(tw::platform::IniSettingsStore(tw::platform::IniSettingsStore::defaultFilePath()));
+    if (const auto status
+        = tw::core::AnswerWithoutWindow(commandLine, kProgram, PROJECT_VERSION, std::cout, std::cerr, templates))
         return static_cast<int>(*status);
 
     // The window system sees the program's name and its own options only, so that it can never take FILE for
@@ -55,6 +89,9 @@ int main(int argc, char* argv[])
     // The program ends through the main window's shutdown, never because a dialog was the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     tw::platform::UnixSignalNotifier terminations;
+
+    if (commandLine.action == tw::core::CommandLine::Action::Pick)
+        return PickOnce(commandLine.format, templates);
 
     tw::platform::QtPrompter prompter;
     tw::platform::QtSystemColors systemColors;

@@ -104,7 +104,9 @@ namespace {
                 return Only(CommandLine::Action::Help);
             if (m_version)
                 return Only(CommandLine::Action::Version);
-            if (m_error.empty() && m_contrast)
+            if (m_error.empty() && m_pick)
+                pick();
+            else if (m_error.empty() && m_contrast)
                 contrast();
             else if (m_error.empty())
                 m_converting ? convert() : run();
@@ -156,16 +158,15 @@ namespace {
                     fail("option '--as' takes hsl or rgb, not '" + *reading + "'");
                 m_readingGiven = true;
             } else if (IsOwnOption(argument, "--format")) {
+                // The name is checked once the user's templates are known (AnswerWithoutWindow).
                 const auto format = value(argument, "--format");
-                const std::vector<std::string> names = NotationNames();
-                if (!format)
+                if (!format || format->empty())
                     fail("option '--format' needs a value: json or a notation's name");
-                else if (Lowered(*format) != "json"
-                    && std::find(names.begin(), names.end(), Lowered(*format)) == names.end())
-                    fail("option '--format' takes json or one of the names --help lists, not '" + *format + "'");
                 else
                     m_result.format = Lowered(*format);
                 m_formatGiven = true;
+            } else if (argument == "--pick") {
+                m_pick = true;
             } else if (argument == "--contrast") {
                 if (m_contrast)
                     fail("--contrast can be given only once");
@@ -227,6 +228,15 @@ namespace {
             m_result.action = CommandLine::Action::Convert;
         }
 
+        void pick()
+        {
+            if (m_converting || m_contrast || m_readingGiven || !m_files.empty()) {
+                fail("--pick takes only --format");
+                return;
+            }
+            m_result.action = CommandLine::Action::Pick;
+        }
+
         void contrast()
         {
             if (m_converting || m_formatGiven || m_readingGiven || !m_files.empty()) {
@@ -243,7 +253,7 @@ namespace {
         void run()
         {
             if (m_formatGiven) {
-                fail("option '--format' works only with --convert");
+                fail("option '--format' works only with --convert or --pick");
                 return;
             }
             if (m_readingGiven) {
@@ -268,6 +278,7 @@ namespace {
         bool m_readingGiven = false;
         bool m_formatGiven = false;
         bool m_contrast = false;
+        bool m_pick = false;
         std::vector<std::string> m_files;
         std::vector<std::string> m_codeParts;
         std::string m_error;
@@ -285,8 +296,9 @@ std::string UsageText(std::string_view program)
 {
     const std::string name(program);
     return "Usage: " + name + " [OPTION]... [FILE]\n" + "  or:  " + name
-        + " --convert CODE [--as hsl] [--format NAME]\n" + "  or:  " + name
-        + " --contrast TEXT BACKGROUND\n"
+        + " --convert CODE [--as hsl] [--format NAME]\n" + "  or:  " + name + " --contrast TEXT BACKGROUND\n"
+        + "  or:  " + name
+        + " --pick [--format NAME]\n"
           "Pick colors from anywhere on the screen, edit and compare two of them, and keep\n"
           "them.\n"
           "\n"
@@ -308,8 +320,10 @@ std::string UsageText(std::string_view program)
           "      --format NAME   print only the notation NAME of --convert's CODE:\n"
           "                      decimal, hsl240, html, vb, delphi, cpp (the six\n"
           "                      fields), hex, rgb, hsl, hwb, lab, lch, oklab, oklch\n"
-          "                      (CSS), swiftui, android, qt-qcolor, tailwind\n"
-          "                      (templates); --format json prints all of them as\n"
+          "                      (CSS), then the templates: swiftui, android,\n"
+          "                      qt-qcolor, tailwind and those defined in the window,\n"
+          "                      by name in lower case with '-' for blanks;\n"
+          "                      --format json prints all of them as\n"
           "                      one JSON object, with \"clipped\": true when a CSS\n"
           "                      color had to be mapped into sRGB\n"
           "      --contrast TEXT BACKGROUND\n"
@@ -317,6 +331,10 @@ std::string UsageText(std::string_view program)
           "                      AA and AAA results, and the APCA lightness contrast\n"
           "                      Lc of TEXT on BACKGROUND; both are read as CSS colors\n"
           "                      first (#777 is #777777), then as --convert reads them\n"
+          "      --pick          pick one pixel of the screen with a click (Enter picks\n"
+          "                      the pixel under the pointer, the arrow keys move it,\n"
+          "                      Esc cancels) and print it as --convert prints a code,\n"
+          "                      --format included\n"
           "      --as hsl        read the three numbers of --convert as H,S,L\n"
           "                      (0-239, 0-240, 0-240); --as rgb is the default\n"
           "      --              end of options: what follows is FILE, or the CODE of\n"
@@ -329,7 +347,8 @@ std::string UsageText(std::string_view program)
           "  0  done\n"
           "  1  the command line is misused\n"
           "  2  a code of --convert or --contrast is refused; the reason is shown on\n"
-          "     standard error\n";
+          "     standard error\n"
+          "  4  --pick ended without a color: cancelled, or no screen to pick from\n";
 }
 
 std::string VersionText(std::string_view program, std::string_view version)
@@ -342,8 +361,13 @@ std::string VersionText(std::string_view program, std::string_view version)
 }
 
 std::optional<ExitStatus> AnswerWithoutWindow(const CommandLine& commandLine, std::string_view program,
-    std::string_view version, std::ostream& out, std::ostream& err)
+    std::string_view version, std::ostream& out, std::ostream& err, const std::vector<ColorTemplate>& templates)
 {
+    const auto misuse = [&](const std::string& error) {
+        err << program << ": " << error << "\n"
+            << "Try '" << program << " --help' for more information.\n";
+        return ExitStatus::Misuse;
+    };
     switch (commandLine.action) {
     case CommandLine::Action::Run:
         return std::nullopt;
@@ -354,11 +378,10 @@ std::optional<ExitStatus> AnswerWithoutWindow(const CommandLine& commandLine, st
         out << VersionText(program, version);
         return ExitStatus::Done;
     case CommandLine::Action::Error:
-        err << program << ": " << commandLine.error << "\n"
-            << "Try '" << program << " --help' for more information.\n";
-        return ExitStatus::Misuse;
+        return misuse(commandLine.error);
     case CommandLine::Action::Convert:
     case CommandLine::Action::Contrast:
+    case CommandLine::Action::Pick:
         break;
     }
     const auto refused = [&err](const Conversion& conversion) {
@@ -399,23 +422,47 @@ std::optional<ExitStatus> AnswerWithoutWindow(const CommandLine& commandLine, st
         out << figures;
         return ExitStatus::Done;
     }
+    if (!commandLine.format.empty() && commandLine.format != "json") {
+        const std::vector<std::string> names = NotationNames(templates);
+        if (std::find(names.begin(), names.end(), commandLine.format) == names.end())
+            return misuse(
+                "option '--format' takes json or one of the names --help lists, not '" + commandLine.format + "'");
+    }
+    // A pick needs the screen: the caller shows it and prints the colour with PrintColor.
+    if (commandLine.action == CommandLine::Action::Pick)
+        return std::nullopt;
     const Conversion conversion = ConvertCode(commandLine.code, commandLine.reading);
     if (!conversion.color)
         return refused(conversion);
-    if (commandLine.format == "json") {
+    PrintConversion(conversion, commandLine.format, templates, out);
+    return ExitStatus::Done;
+}
+
+void PrintConversion(const Conversion& conversion, std::string_view format, const std::vector<ColorTemplate>& templates,
+    std::ostream& out)
+{
+    if (format == "json") {
         // The notations, and whether a CSS colour outside sRGB had to be mapped into it.
-        std::string json = NotationsJson(AllNotations(conversion));
+        std::string json = NotationsJson(AllNotations(conversion, templates));
         json.insert(json.size() - 1, conversion.clipped ? ", \"clipped\": true" : ", \"clipped\": false");
         out << json << "\n";
-    } else if (!commandLine.format.empty()) {
-        for (const NamedNotation& notation : AllNotations(conversion))
-            if (notation.name == commandLine.format)
+    } else if (!format.empty()) {
+        for (const NamedNotation& notation : AllNotations(conversion, templates))
+            if (notation.name == format)
                 out << notation.text << "\n";
     } else {
         for (const std::string& line : conversion.lines)
             out << line << "\n";
     }
-    return ExitStatus::Done;
+}
+
+void PrintColor(
+    ColorValue color, std::string_view format, const std::vector<ColorTemplate>& templates, std::ostream& out)
+{
+    const Rgb rgb = SplitColor(color);
+    char html[8];
+    std::snprintf(html, sizeof html, "#%02X%02X%02X", rgb.red, rgb.green, rgb.blue);
+    PrintConversion(ConvertCode(html, NumberReading::Rgb), format, templates, out);
 }
 
 } // namespace tw::core

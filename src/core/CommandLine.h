@@ -1,5 +1,6 @@
 #pragma once
 #include "core/Converter.h"
+#include "core/Template.h"
 
 #include <iosfwd>
 #include <optional>
@@ -15,11 +16,12 @@ enum class ExitStatus {
     Misuse = 1, // the command line is not understood
     Refused = 2, // --convert or --contrast was given a code that the code fields and the CSS reading refuse
     NotHandedOver = 3, // a copy of the program runs, but the file could not be handed to it
+    NothingPicked = 4, // --pick ended without a colour: cancelled, or no screen to pick from
 };
 
 // What a start of the program was asked to do.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Convert, Contrast, Error };
+    enum class Action { Run, Help, Version, Convert, Contrast, Pick, Error };
     Action action = Action::Run;
     // Run: the colour or palette file to open, as given (may be relative), or empty.
     std::string path;
@@ -27,7 +29,7 @@ struct CommandLine {
     // ("255," "128," "0") are joined by single spaces.
     std::string code;
     NumberReading reading = NumberReading::Rgb;
-    // Convert: the one notation to print (a name AllNotations gives, or "json" for all of them), or empty for
+    // Convert and Pick: the one notation to print (a name AllNotations gives, or "json" for all of them), or empty for
     // the six built-in lines.
     std::string format;
     // Contrast: the text colour's code is in code, the background's here.
@@ -49,8 +51,17 @@ std::string UsageText(std::string_view program);
 std::string VersionText(std::string_view program, std::string_view version);
 
 // Answers a command line that needs no window: help and version and a conversion's lines on out, an error
-// with the way to --help and a conversion's refusal on err. Gives the exit status, or nothing for Run.
+// with the way to --help and a conversion's refusal on err. Gives the exit status, or nothing for Run and for a
+// Pick whose --format is good (the pick needs the screen).
 std::optional<ExitStatus> AnswerWithoutWindow(const CommandLine& commandLine, std::string_view program,
-    std::string_view version, std::ostream& out, std::ostream& err);
+    std::string_view version, std::ostream& out, std::ostream& err,
+    const std::vector<ColorTemplate>& templates = PredefinedTemplates());
+
+// Prints a conversion as --convert does: the six lines, the one notation format names, or all as "json".
+void PrintConversion(const Conversion& conversion, std::string_view format, const std::vector<ColorTemplate>& templates,
+    std::ostream& out);
+// Prints a colour, a picked one for example, as --convert prints its code.
+void PrintColor(
+    ColorValue color, std::string_view format, const std::vector<ColorTemplate>& templates, std::ostream& out);
 
 } // namespace tw::core

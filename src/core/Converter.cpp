@@ -162,19 +162,11 @@ namespace tw::core {
 
 namespace {
 
-    std::string TemplateKey(std::string_view name)
-    {
-        std::string key;
-        for (const char c : name)
-            key += c == ' ' ? '-' : (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
-        return key;
-    }
-
     constexpr std::array<std::string_view, 6> kBuiltInNames { "decimal", "hsl240", "html", "vb", "delphi", "cpp" };
 
 } // namespace
 
-std::vector<NamedNotation> AllNotations(const Conversion& conversion)
+std::vector<NamedNotation> AllNotations(const Conversion& conversion, const std::vector<ColorTemplate>& templates)
 {
     std::vector<NamedNotation> notations;
     if (!conversion.color || conversion.lines.size() != kBuiltInNames.size())
@@ -187,20 +179,54 @@ std::vector<NamedNotation> AllNotations(const Conversion& conversion)
     const Rgb rgb = SplitColor(*conversion.color);
     for (const CssNotation notation : kCssNotations)
         notations.push_back({ std::string(CssNotationName(notation)), FormatCssColor(rgb, notation) });
-    for (const ColorTemplate& predefined : PredefinedTemplates())
-        notations.push_back({ TemplateKey(predefined.name), ExpandTemplate(predefined.pattern, rgb).text });
+    for (const ColorTemplate& userTemplate : templates) {
+        const std::string key = TemplateKey(userTemplate.name);
+        const bool taken = key.empty() || key == "json"
+            || std::any_of(
+                notations.begin(), notations.end(), [&key](const NamedNotation& n) { return n.name == key; });
+        TemplateExpansion expansion = ExpandTemplate(userTemplate.pattern, rgb);
+        if (!taken && expansion.error.empty())
+            notations.push_back({ key, std::move(expansion.text) });
+    }
     return notations;
 }
 
-std::vector<std::string> NotationNames()
+std::vector<std::string> NotationNames(const std::vector<ColorTemplate>& templates)
 {
     Conversion black;
     black.lines = std::vector<std::string>(kBuiltInNames.size());
     black.color = 0;
     std::vector<std::string> names;
-    for (const NamedNotation& notation : AllNotations(black))
+    for (const NamedNotation& notation : AllNotations(black, templates))
         names.push_back(notation.name);
     return names;
+}
+
+std::vector<std::string> ReservedNotationNames()
+{
+    std::vector<std::string> names = NotationNames({});
+    names.emplace_back("json");
+    return names;
+}
+
+std::string TemplateProblem(const std::vector<ColorTemplate>& templates, std::size_t index)
+{
+    const ColorTemplate& checked = templates.at(index);
+    const std::string key = TemplateKey(checked.name);
+    if (key.empty())
+        return "A template needs a name.";
+    if (std::any_of(
+            checked.name.begin(), checked.name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+        return "A template's name is one line of text without tabs or control characters.";
+    const std::vector<std::string> reserved = ReservedNotationNames();
+    if (std::find(reserved.begin(), reserved.end(), key) != reserved.end())
+        return "The name \"" + checked.name + "\" is taken by a built-in notation; choose another.";
+    for (std::size_t other = 0; other < index; ++other)
+        if (TemplateKey(templates[other].name) == key)
+            return "Another template is already named \"" + templates[other].name + "\"; choose another name.";
+    if (checked.pattern.empty())
+        return "A template needs a pattern.";
+    return ExpandTemplate(checked.pattern, Rgb {}).error;
 }
 
 std::string NotationsJson(const std::vector<NamedNotation>& notations)

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/ColorValue.h"
 #include "core/Messages.h"
+#include "core/Template.h"
 
 #include <optional>
 #include <string>
@@ -45,12 +46,19 @@ struct NamedNotation {
 
 // Every notation of an accepted conversion, in this order: the six built-in ones ("decimal", "hsl240", "html",
 // "vb", "delphi", "cpp"), the CSS ones ("hex", "rgb", "hsl", "hwb", "lab", "lch", "oklab", "oklch"), then the
-// predefined templates under their names in lower case with "-" for blanks ("swiftui", "android", "qt-qcolor",
-// "tailwind"). Empty for a refused code.
-std::vector<NamedNotation> AllNotations(const Conversion& conversion);
+// templates under their keys (TemplateKey). A template whose key is taken by an earlier notation, or whose pattern
+// is malformed, is left out. Empty for a refused code.
+std::vector<NamedNotation> AllNotations(const Conversion& conversion, const std::vector<ColorTemplate>& templates);
 
 // The names AllNotations gives, for checking a --format before any code is read.
-std::vector<std::string> NotationNames();
+std::vector<std::string> NotationNames(const std::vector<ColorTemplate>& templates);
+
+// The names of the built-in and CSS notations, which no template can take.
+std::vector<std::string> ReservedNotationNames();
+
+// Why the template at index of the list cannot be kept as it is, one sentence (no name, a name a built-in notation
+// or an earlier template has, no pattern, a malformed pattern); empty when it can.
+std::string TemplateProblem(const std::vector<ColorTemplate>& templates, std::size_t index);
 
 // All notations as one JSON object on one line, in the order above.
 std::string NotationsJson(const std::vector<NamedNotation>& notations);

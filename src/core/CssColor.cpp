@@ -209,8 +209,7 @@ namespace {
         arguments.commas = body.find(',') != std::string_view::npos;
         if (arguments.commas) {
             if (body.find('/') != std::string_view::npos) {
-                error
-                    = "A colour with commas between its values takes its alpha after a fourth comma, not after \"/\".";
+                error = "A color with commas between its values takes its alpha after a fourth comma, not after \"/\".";
                 return std::nullopt;
             }
             std::size_t start = 0;
@@ -778,13 +777,13 @@ CssParse ParseCssColor(std::string_view text)
 {
     const std::string_view trimmed = Trim(text);
     if (trimmed.empty()) {
-        return Refuse("The colour is empty.");
+        return Refuse("The color is empty.");
     }
     if (trimmed.front() == '#') {
         if (const std::optional<Rgb> rgb = ReadHex(trimmed.substr(1))) {
             return { rgb, false, {} };
         }
-        return Refuse("A hex colour has 3, 4, 6 or 8 hex digits after \"#\".");
+        return Refuse("A hex color has 3, 4, 6 or 8 hex digits after \"#\".");
     }
     const std::size_t open = trimmed.find('(');
     if (open == std::string_view::npos) {
@@ -794,22 +793,22 @@ CssParse ParseCssColor(std::string_view text)
                 return { named.color, false, {} };
             }
         }
-        return Refuse("\"" + std::string(trimmed) + "\" is not a CSS colour name.");
+        return Refuse("\"" + std::string(trimmed) + "\" is not a CSS color name.");
     }
     if (trimmed.back() != ')') {
-        return Refuse("The colour function is not closed with \")\".");
+        return Refuse("The color function is not closed with \")\".");
     }
     const std::string name = LowerCase(Trim(trimmed.substr(0, open)));
     const std::string_view body = trimmed.substr(open + 1, trimmed.size() - open - 2);
     if (body.find_first_of("()") != std::string_view::npos) {
-        return Refuse("A colour function holds plain values, without further brackets.");
+        return Refuse("A color function holds plain values, without further brackets.");
     }
     for (const Function& function : kFunctions) {
         if (function.name == name && trimmed.substr(0, open).size() == name.size()) {
             return ParseFunction(function, body);
         }
     }
-    return Refuse("\"" + std::string(trimmed.substr(0, open)) + "()\" is not a CSS colour function.");
+    return Refuse("\"" + std::string(trimmed.substr(0, open)) + "()\" is not a CSS color function.");
 }
 
 std::string FormatCssColor(Rgb color, CssNotation notation)

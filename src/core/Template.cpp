@@ -146,4 +146,17 @@ std::vector<ColorTemplate> PredefinedTemplates()
     };
 }
 
+std::string TemplateKey(std::string_view name)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!name.empty() && blank(name.front()))
+        name.remove_prefix(1);
+    while (!name.empty() && blank(name.back()))
+        name.remove_suffix(1);
+    std::string key;
+    for (const char c : name)
+        key += blank(c) ? '-' : (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+    return key;
+}
+
 } // namespace tw::core

@@ -27,6 +27,10 @@ struct TemplateExpansion {
 
 TemplateExpansion ExpandTemplate(std::string_view pattern, Rgb color);
 
+// The name --format knows a template by: its name in lower case (ASCII letters) with "-" for each blank, and
+// the blanks around it left out.
+std::string TemplateKey(std::string_view name);
+
 // The templates the program starts with: SwiftUI, Android, Qt and a Tailwind-style arbitrary value.
 std::vector<ColorTemplate> PredefinedTemplates();
 

@@ -79,6 +79,7 @@ MainMenu BuildMainMenu(QMainWindow& window)
             { &MainMenu::mnuHistory, "mnuHistory", "Color &History..." },
             { nullptr, nullptr, nullptr, Sep },
             { &MainMenu::mnuHTML, "mnuHTML", "&HTML Stylesheet Editor..." },
+            { &MainMenu::mnuTemplates, "mnuTemplates", "&Templates..." },
             { nullptr, nullptr, nullptr, Sep },
             { &MainMenu::mnuExitMin, "mnuExitMin", "&Minimize to System Tray" },
             { &MainMenu::mnuExit, "mnuExit", "E&xit" },
@@ -97,6 +98,18 @@ MainMenu BuildMainMenu(QMainWindow& window)
             { &MainMenu::mnuVCode7, "mnuVCode7", "&HTML Hex", Kind::Check },
             { &MainMenu::mnuVCode8, "mnuVCode8", "&VB Hex", Kind::Check },
         });
+    codes->addSeparator()->setObjectName(QStringLiteral("mnuVCode9"));
+    codes->addMenu(AddMenu(menu, window, "mnuVCss", "CSS N&otations",
+        {
+            { &MainMenu::mnuVCss0, "mnuVCss0", "&hex", Kind::Check },
+            { &MainMenu::mnuVCss1, "mnuVCss1", "&rgb()", Kind::Check },
+            { &MainMenu::mnuVCss2, "mnuVCss2", "hs&l()", Kind::Check },
+            { &MainMenu::mnuVCss3, "mnuVCss3", "h&wb()", Kind::Check },
+            { &MainMenu::mnuVCss4, "mnuVCss4", "l&ab()", Kind::Check },
+            { &MainMenu::mnuVCss5, "mnuVCss5", "l&ch()", Kind::Check },
+            { &MainMenu::mnuVCss6, "mnuVCss6", "&oklab()", Kind::Check },
+            { &MainMenu::mnuVCss7, "mnuVCss7", "o&klch()", Kind::Check },
+        }));
     codes->menuAction()->setObjectName(QStringLiteral("mnuVCodesAction"));
     options->addMenu(codes);
     options->addSeparator();

@@ -30,6 +30,16 @@ struct MainMenu {
     QAction* mnuVCode6 = nullptr;
     QAction* mnuVCode7 = nullptr;
     QAction* mnuVCode8 = nullptr;
+    // The CSS rows, in the order of the notations: hex, rgb, hsl, hwb, lab, lch, oklab, oklch.
+    QAction* mnuVCss0 = nullptr;
+    QAction* mnuVCss1 = nullptr;
+    QAction* mnuVCss2 = nullptr;
+    QAction* mnuVCss3 = nullptr;
+    QAction* mnuVCss4 = nullptr;
+    QAction* mnuVCss5 = nullptr;
+    QAction* mnuVCss6 = nullptr;
+    QAction* mnuVCss7 = nullptr;
+    QAction* mnuTemplates = nullptr;
     QAction* mnuStick = nullptr;
     QAction* mnuTop = nullptr;
     QAction* mnuHide = nullptr;

@@ -24,6 +24,7 @@
 #include "sampling/ScreenSampler.h"
 #include "sampling/TargetPicture.h"
 #include "sampling/ZoomFrame.h"
+#include "web/WebSection.h"
 #include "widgets/AppIcon.h"
 #include "widgets/Buttons.h"
 #include "widgets/CodeFrame.h"
@@ -114,6 +115,7 @@ struct MainWindow::Parts {
     TrayIcon* tray = nullptr;
     Associations* associations = nullptr;
     HelpCommands* help = nullptr;
+    WebSection* web = nullptr;
     QWidget* Line1 = nullptr;
 };
 
@@ -198,17 +200,29 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         { d->menu.mnuTips, d->menu.mnuCheck, d->menu.mnuAbout, d->menu.mnuUninstall, d->menu.mnuTop }, *this);
     // Uninstalled: the program ends at once, and writes no settings that would leave a trace.
     connect(d->help, &HelpCommands::uninstalled, this, [this] { endProgram(); });
+    d->web = new WebSection(d->colors, { services.prompter, services.clipboard, d->writes },
+        { d->menu.mnuVCode0, d->menu.mnuVCode1,
+            { d->menu.mnuVCss0, d->menu.mnuVCss1, d->menu.mnuVCss2, d->menu.mnuVCss3, d->menu.mnuVCss4,
+                d->menu.mnuVCss5, d->menu.mnuVCss6, d->menu.mnuVCss7 },
+            d->menu.mnuTemplates },
+        *this);
     setWindowIcon(AppIcon());
 
     // The features' own widgets take their places.
     auto* targetLayout = static_cast<QVBoxLayout*>(d->fraTarget->layout());
     targetLayout->insertWidget(0, d->sampler->target(), 0, Qt::AlignHCenter);
-    d->leftColumn->addWidget(d->sliders->expandBox());
+    auto* toggles = new QHBoxLayout;
+    toggles->addWidget(d->sliders->expandBox());
+    toggles->addWidget(d->web->toggle());
+    toggles->addStretch();
+    d->leftColumn->addLayout(toggles);
     // The palette lies below the code frames: hiding rows moves it up and makes the window shorter.
     d->leftColumn->addWidget(d->fraPal, 0, Qt::AlignHCenter);
     d->leftColumn->addStretch();
     // The slides' frame lies below everything, so that "Expand" makes the window taller by it.
     d->bottomRow->addWidget(d->sliders->slidesFrame());
+    // The contrast, CSS and template section lies below the slides, so that it makes the window taller.
+    d->bottomRow->addWidget(d->web->section());
     d->rightColumn->addWidget(d->sampler->zoomFrame());
     d->rightColumn->addWidget(d->sampler->miniButton());
     d->rightColumn->addStretch();
@@ -226,7 +240,7 @@ MainWindow::~MainWindow()
     // of a widget being torn down (a field losing the focus) reaches a feature whose model is gone.
     const QObject* features[] = { d->codeEntry, d->sliders, d->copyButtons, d->colorCommands, d->colorDialogButtons,
         d->swatchMenu, d->htmlEditor, d->history, d->sampler, d->paletteFiles, d->colorFiles, d->currentFile,
-        d->visibleRows, d->windowOptions, d->tray, d->associations, d->help };
+        d->visibleRows, d->windowOptions, d->tray, d->associations, d->help, d->web };
     for (const QObject* feature : features)
         delete feature;
     delete takeCentralWidget();
@@ -360,6 +374,7 @@ void MainWindow::restoreSettings()
     d->codeEntry->restoreSettings(store);
     d->sampler->restoreSettings(store);
     d->visibleRows->restoreSettings(store);
+    d->web->restoreSettings(store);
     d->windowOptions->restoreSettings(store);
 }
 
@@ -371,6 +386,7 @@ bool MainWindow::saveSettings()
     d->codeEntry->saveSettings(changes);
     d->sampler->saveSettings(changes);
     d->windowOptions->saveSettings(changes);
+    d->web->saveSettings(changes);
     return d->writes.apply(keys::kMain, changes);
 }
 
@@ -406,6 +422,7 @@ void MainWindow::layOutCompact(bool compact)
     expand->setVisible(!compact);
     d->fraPal->setVisible(!compact);
     d->visibleRows->setSecondFrameAllowed(!compact || expand->isChecked());
+    d->web->setAllowed(!compact);
     // The magnifier moves into the palette's place, below the code frames, and the target stands above the
     // swatches: the window is about half as wide.
     d->topRow->setDirection(compact ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);

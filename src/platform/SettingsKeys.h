@@ -8,6 +8,7 @@ namespace tw::keys {
 inline constexpr QLatin1String kMain("Main");
 inline constexpr QLatin1String kHistory("History");
 inline constexpr QLatin1String kHtml("HTML");
+inline constexpr QLatin1String kTemplates("Templates");
 
 // Section "Main".
 inline constexpr QLatin1String kCmd("Cmd");
@@ -26,6 +27,13 @@ inline constexpr QLatin1String kTop("top");
 inline constexpr QLatin1String kHide("hide");
 inline constexpr QLatin1String kScheme("scheme");
 inline constexpr QLatin1String kMinimiseTip("blnMinTip");
+// Whether the section with the contrast, the CSS notations and the templates is shown; each CSS row's
+// visibility is "css-" and the notation's name ("css-oklch").
+inline constexpr QLatin1String kWebSection("web");
+inline constexpr QLatin1String kCssRowPrefix("css-");
+
+// Section "Templates": "Count", then "Name1", "Pattern1", ...
+inline constexpr QLatin1String kTemplateCount("Count");
 
 // Section "HTML": the written form of the stylesheet editor's body tag, as check box values 0/1.
 inline constexpr QLatin1String kQuotes("quotes");

@@ -80,7 +80,7 @@ expect 0 "oklch(0.7319 0.1858 52.98)" "" -- --convert '#FF8000' --format oklch
 expect 0 "0xFFFF8000" "" -- --convert 255,128,0 --format android
 expect 0 "&HA5FF&" "" -- --convert orange --format VB
 expect 2 "" "rgb() takes three values and an optional alpha." -- --convert 'rgb(1 2)'
-expect 2 "" "\"nocolour\" is not a CSS colour name." -- --convert nocolour
+expect 2 "" "\"nocolour\" is not a CSS color name." -- --convert nocolour
 run --convert 'oklch(0.7 0.15 200)' --format json
 if [[ $got_status != 0 || -n $got_err ]] || ! python3 -c '
 import json, sys
@@ -99,11 +99,27 @@ AAA large text: fail
 Non-text: pass
 APCA Lc: 71.1'
 expect 0 "$contrast" "" -- --contrast '#777' white
-expect 2 "" "\"nope\" is not a CSS colour name." -- --contrast '#777' nope
+expect 2 "" "\"nope\" is not a CSS color name." -- --contrast '#777' nope
 expect_misuse "--contrast needs two color codes: the text's and the background's" -- --contrast '#777'
 expect_misuse "--contrast takes its two codes and nothing else" -- --contrast '#777' white --format hex
 expect_misuse "option '--format' takes json or one of the names --help lists, not 'cmyk'" -- --convert red --format cmyk
-expect_misuse "option '--format' works only with --convert" -- --format hex
+expect_misuse "option '--format' works only with --convert or --pick" -- --format hex
+expect_misuse "--pick takes only --format" -- --pick --convert red
+expect_misuse "--pick takes only --format" -- --pick a.tcpc
+expect_misuse "option '--format' takes json or one of the names --help lists, not 'cmyk'" -- --pick --format cmyk
+
+# The templates the user keeps in the window's settings are formats too; one with a malformed pattern is not.
+config=$(mktemp -d)
+mkdir -p "$config/tintwise-color-picker"
+printf '[Templates]\nCount=2\nName1=GLSL vec3\nPattern1=vec3({rf:.2}, {gf:.2}, {bf:.2})\nName2=Broken\nPattern2={red}\n' \
+    >"$config/tintwise-color-picker/settings.ini"
+export XDG_CONFIG_HOME=$config
+expect 0 "vec3(1.00, 0.50, 0.00)" "" -- --convert '#FF8000' --format glsl-vec3
+expect_misuse "option '--format' takes json or one of the names --help lists, not 'broken'" -- --convert red --format broken
+# The user's list replaces the predefined templates.
+expect_misuse "option '--format' takes json or one of the names --help lists, not 'swiftui'" -- --convert red --format swiftui
+unset XDG_CONFIG_HOME
+rm -rf "$config"
 
 run --version
 if [[ $got_status != 0 || -n $got_err || ! $got_out =~ ^tintwise-color-picker\ [0-9]+\.[0-9]+\.[0-9]+$ ]]; then

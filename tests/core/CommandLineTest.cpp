@@ -152,6 +152,34 @@ namespace {
         EXPECT_EQ(static_cast<int>(ExitStatus::Refused), 2);
     }
 
+    // The user's templates are notations of --format and --format json like the predefined ones; one that cannot be
+    // kept (a taken name, a malformed pattern) is no format at all.
+    TEST(AnswerWithoutWindow, KnowsTheUsersTemplates)
+    {
+        const std::vector<ColorTemplate> templates { { "GLSL vec3", "vec3({rf:.2}, {gf:.2}, {bf:.2})" },
+            { "Broken", "{red}" }, { "HTML", "{hex}" }, { "glsl  VEC3", "{r}" } };
+        const auto answer = [&templates](const Arguments& arguments) {
+            std::ostringstream out;
+            std::ostringstream err;
+            const auto status = AnswerWithoutWindow(
+                ParseCommandLine(arguments), "tintwise-color-picker", "1.0.0", out, err, templates);
+            return Answered { status, out.str(), err.str() };
+        };
+        const Answered glsl = answer({ "--convert", "#FF8000", "--format", "glsl-vec3" });
+        EXPECT_EQ(glsl.status, ExitStatus::Done);
+        EXPECT_EQ(glsl.out, "vec3(1.00, 0.50, 0.00)\n");
+        // Without the user's list only the predefined templates are known.
+        EXPECT_EQ(Answer({ "--convert", "#FF8000", "--format", "glsl-vec3" }).status, ExitStatus::Misuse);
+        EXPECT_EQ(answer({ "--convert", "#FF8000", "--format", "swiftui" }).status, ExitStatus::Misuse);
+        EXPECT_EQ(answer({ "--convert", "#FF8000", "--format", "broken" }).status, ExitStatus::Misuse);
+        // "HTML" is the built-in row's name: --format html stays the field's code.
+        EXPECT_EQ(answer({ "--convert", "#FF8000", "--format", "html" }).out, "#FF8000\n");
+        const std::string json = answer({ "--convert", "#FF8000", "--format", "json" }).out;
+        EXPECT_NE(json.find("\"glsl-vec3\": \"vec3(1.00, 0.50, 0.00)\""), std::string::npos);
+        EXPECT_EQ(json.find("broken"), std::string::npos);
+        EXPECT_EQ(json.find("swiftui"), std::string::npos);
+    }
+
     // The help is the one place a user learns the options: each option the parser knows is named in it, and
     // its synopsis lines come first.
     TEST(UsageTextTest, NamesEveryOptionTheParserKnows)

@@ -1,4 +1,5 @@
 #include "core/Template.h"
+#include "core/Converter.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,30 @@ namespace {
             "[#ff8000]" };
         for (std::size_t i = 0; i < templates.size(); ++i) {
             EXPECT_EQ(ExpandTemplate(templates[i].pattern, { 255, 128, 0 }).text, expected[i]) << templates[i].name;
+        }
+    }
+
+    TEST(Template, KeysAreLowerCaseWithDashes)
+    {
+        EXPECT_EQ(TemplateKey("Qt QColor"), "qt-qcolor");
+        EXPECT_EQ(TemplateKey("  GLSL  vec3 "), "glsl--vec3");
+        EXPECT_EQ(TemplateKey(" "), "");
+    }
+
+    // The editor keeps a list only when every template in it can be used: a name, one that no built-in notation
+    // or earlier template has, and a pattern that expands.
+    TEST(Template, ProblemsOfAListAreFoundInOrder)
+    {
+        const std::vector<ColorTemplate> list { { "Mine", "{hex}" }, { "", "{r}" }, { "oklch", "{r}" },
+            { "MINE", "{g}" }, { "Other", "" }, { "Bad", "{r" }, { "Tab\tbed", "{r}" }, { "Fine", "{r}" } };
+        const char* expected[] { "", "A template needs a name.", "taken by a built-in notation",
+            "already named \"Mine\"", "A template needs a pattern.", "not closed", "control characters", "" };
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const std::string problem = TemplateProblem(list, i);
+            if (*expected[i] == '\0')
+                EXPECT_EQ(problem, "") << i;
+            else
+                EXPECT_NE(problem.find(expected[i]), std::string::npos) << i << ": " << problem;
         }
     }
 

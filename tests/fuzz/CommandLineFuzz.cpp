@@ -40,7 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case CommandLine::Action::Convert:
     case CommandLine::Action::Contrast:
         TW_FUZZ_CHECK(!commandLine.code.empty());
-        TW_FUZZ_CHECK(status == ExitStatus::Done || status == ExitStatus::Refused);
+        // A --format that names no notation is a misuse found once the templates are known.
+        TW_FUZZ_CHECK(status == ExitStatus::Done || status == ExitStatus::Refused
+            || (status == ExitStatus::Misuse && !commandLine.format.empty()));
+        break;
+    case CommandLine::Action::Pick:
+        TW_FUZZ_CHECK(!status || (status == ExitStatus::Misuse && !commandLine.format.empty()));
         break;
     case CommandLine::Action::Error:
         TW_FUZZ_CHECK(status == ExitStatus::Misuse && !err.str().empty());

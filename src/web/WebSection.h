@@ -1,0 +1,64 @@
+#pragma once
+#include "platform/SettingsStore.h"
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QWidget;
+
+namespace tw::platform {
+class Clipboard;
+class Prompter;
+} // namespace tw::platform
+
+namespace tw {
+
+class ContrastPanel;
+class CssRows;
+class SettingsWrites;
+class TemplateRows;
+class WorkingColors;
+
+// The section below the code frames with the contrast of the two colours, their CSS notations and the user's
+// templates. "Contrast && CSS" shows or hides it as "Expand" does the slides: the window grows by it. Hidden
+// at first; the choice is kept with the window's other settings.
+class WebSection : public QObject {
+    Q_OBJECT
+public:
+    struct Menu {
+        QAction* showAllRows;
+        QAction* showNoRows;
+        std::array<QAction*, 8> cssRows;
+        QAction* editTemplates;
+    };
+    struct Services {
+        platform::Prompter& prompter;
+        platform::Clipboard& clipboard;
+        SettingsWrites& writes;
+    };
+    WebSection(WorkingColors& colors, Services services, Menu menu, QWidget& window);
+
+    QCheckBox* toggle() const { return m_toggle; }
+    QWidget* section() const { return m_section; }
+    // Compact mode offers neither the check box nor the section; the choice stays for the full window.
+    void setAllowed(bool allowed);
+
+    void restoreSettings(const platform::SettingsStore& settings);
+    // Appends this area's keys of section "Main" to the batch the window writes at shutdown.
+    void saveSettings(QList<platform::SettingsChange>& changes) const;
+
+private:
+    void layOut();
+
+    QCheckBox* m_toggle = nullptr;
+    QWidget* m_section = nullptr;
+    ContrastPanel* m_contrast = nullptr;
+    CssRows* m_css = nullptr;
+    TemplateRows* m_templates = nullptr;
+    bool m_allowed = true;
+};
+
+} // namespace tw
