@@ -2,6 +2,7 @@
 #include "core/CssColor.h"
 #include "model/ColorSlot.h"
 #include "platform/SettingsStore.h"
+#include "web/RowServices.h"
 
 #include <QGroupBox>
 
@@ -12,14 +13,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace tw::platform {
-class Clipboard;
-class Prompter;
-} // namespace tw::platform
-
 namespace tw {
 
-class SettingsWrites;
 class WorkingColors;
 
 inline constexpr int kCssRowCount = static_cast<int>(core::kCssNotations.size());
@@ -38,11 +33,7 @@ public:
         // One check item per row, in the rows' order.
         std::array<QAction*, kCssRowCount> rows;
     };
-    struct Services {
-        platform::Prompter& prompter;
-        platform::Clipboard& clipboard;
-        SettingsWrites& writes;
-    };
+    using Services = RowServices;
     CssRows(WorkingColors& colors, Services services, Menu menu, QWidget* parent);
 
     QLineEdit* field(ColorSlot slot, core::CssNotation notation) const;

@@ -2,6 +2,7 @@
 #include "core/Template.h"
 #include "model/ColorSlot.h"
 #include "platform/SettingsStore.h"
+#include "web/RowServices.h"
 
 #include <QGroupBox>
 #include <QPointer>
@@ -14,14 +15,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace tw::platform {
-class Clipboard;
-class Prompter;
-} // namespace tw::platform
-
 namespace tw {
 
-class SettingsWrites;
 class TemplateEditor;
 class WorkingColors;
 
@@ -31,11 +26,7 @@ class WorkingColors;
 class TemplateRows : public QGroupBox {
     Q_OBJECT
 public:
-    struct Services {
-        platform::Prompter& prompter;
-        platform::Clipboard& clipboard;
-        SettingsWrites& writes;
-    };
+    using Services = RowServices;
     TemplateRows(WorkingColors& colors, Services services, QAction* editItem, QWidget* parent);
 
     void restoreSettings(const platform::SettingsStore& settings);

@@ -23,10 +23,8 @@ WebSection::WebSection(WorkingColors& colors, Services services, Menu menu, QWid
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(6);
     m_contrast = new ContrastPanel(colors, m_section);
-    m_css = new CssRows(colors, { services.prompter, services.clipboard, services.writes },
-        { menu.showAllRows, menu.showNoRows, menu.cssRows }, m_section);
-    m_templates = new TemplateRows(
-        colors, { services.prompter, services.clipboard, services.writes }, menu.editTemplates, m_section);
+    m_css = new CssRows(colors, services, { menu.showAllRows, menu.showNoRows, menu.cssRows }, m_section);
+    m_templates = new TemplateRows(colors, services, menu.editTemplates, m_section);
     column->addWidget(m_contrast);
     column->addWidget(m_css);
     column->addWidget(m_templates);

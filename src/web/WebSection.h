@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/SettingsStore.h"
+#include "web/RowServices.h"
 
 #include <QObject>
 
@@ -9,16 +10,10 @@ class QAction;
 class QCheckBox;
 class QWidget;
 
-namespace tw::platform {
-class Clipboard;
-class Prompter;
-} // namespace tw::platform
-
 namespace tw {
 
 class ContrastPanel;
 class CssRows;
-class SettingsWrites;
 class TemplateRows;
 class WorkingColors;
 
@@ -34,11 +29,7 @@ public:
         std::array<QAction*, 8> cssRows;
         QAction* editTemplates;
     };
-    struct Services {
-        platform::Prompter& prompter;
-        platform::Clipboard& clipboard;
-        SettingsWrites& writes;
-    };
+    using Services = RowServices;
     WebSection(WorkingColors& colors, Services services, Menu menu, QWidget& window);
 
     QCheckBox* toggle() const { return m_toggle; }
