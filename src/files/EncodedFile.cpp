@@ -140,18 +140,37 @@ namespace {
 ReadResult ReadEncodedFile(const QString& path)
 {
     using Problem = ReadResult::Problem;
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    if (path.isEmpty())
         return { std::nullopt, Problem::Missing, {} };
-    if (info.isDir())
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info { };
+    if (::stat(native.constData(), &info) != 0) {
+        // A name that is there but cannot be followed (a loop of links, a folder that may not be entered) says
+        // so; only a name that is not there is missing.
+        if (errno == ENOENT || errno == ENOTDIR)
+            return { std::nullopt, Problem::Missing, {} };
+        return { std::nullopt, Problem::Unreadable, ErrnoText(errno) };
+    }
+    if (S_ISDIR(info.st_mode))
         return { std::nullopt, Problem::Folder, {} };
-    if (!info.isFile())
+    if (!S_ISREG(info.st_mode))
         return { std::nullopt, Problem::NotAFile, {} };
-    if (info.size() > kMaxEncodedFileSize)
+    if (info.st_size > kMaxEncodedFileSize)
         return { std::nullopt, Problem::TooLarge, {} };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return { std::nullopt, Problem::Unreadable, QString::fromLocal8Bit(std::strerror(errno)) };
+    // Opened without waiting, and looked at again once open: a pipe put in the file's place meanwhile must not
+    // hold the program up until something writes to it.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return { std::nullopt, Problem::Unreadable, ErrnoText(errno) };
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return { std::nullopt, Problem::NotAFile, {} };
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return { std::nullopt, Problem::Unreadable, file.errorString() };
+    }
     // The file may have grown since it was looked at: read one byte more than allowed to notice.
     const QByteArray bytes = file.read(kMaxEncodedFileSize + 1);
     if (file.error() != QFileDevice::NoError)
