@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -25,9 +26,18 @@ namespace {
         return QString::fromLocal8Bit(std::strerror(error));
     }
 
-    // What marks a temporary file of a save; see EncodedFileTemporaryPrefix.
+    // What marks a temporary file of a save; see TemporaryPrefix.
     const QByteArray kTemporaryTag = QByteArrayLiteral(".tintwise-");
     constexpr qsizetype kTemporaryRandomChars = 6;
+
+    // The name of the temporary files of a save to the file named fileName (the bytes of the name, without the
+    // folder), up to the six random characters.
+    QByteArray TemporaryPrefix(const QByteArray& fileName)
+    {
+        // The random part and the rest of the name must fit in one file name of the folder.
+        const qsizetype room = NAME_MAX - kTemporaryTag.size() - kTemporaryRandomChars - 1;
+        return '.' + fileName.first(std::min(fileName.size(), room)) + kTemporaryTag;
+    }
 
     // A file that is a symbolic link stays one: the file it points to is replaced. A link that leads nowhere
     // after many steps (a loop) is itself replaced.
@@ -58,6 +68,20 @@ namespace {
         return true;
     }
 
+    // Where the file system has no locks, a temporary file older than this is taken as abandoned.
+    constexpr int kAbandonedAfterSeconds = 60;
+
+    // Whether the temporary file open as fd was left by a writer that is gone: nobody holds its lock (which this
+    // then holds until fd is closed), or, where the file system has no locks, it is older than any save takes.
+    bool IsAbandoned(int fd, const struct stat& info, int seconds)
+    {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno == EWOULDBLOCK)
+            return false;
+        return ::time(nullptr) - info.st_mtim.tv_sec > seconds;
+    }
+
     // Creates folder/prefix + six random characters and locks it; the lock tells a later save that a writer
     // still works on the file. Answers the open file, or -1 with errno set.
     int CreateTemporaryFile(const QByteArray& folder, const QByteArray& prefix, mode_t mode, QByteArray& path)
@@ -73,9 +97,11 @@ namespace {
             if (fd < 0)
                 return -1;
             // Another save may have found the file before this lock and taken it for abandoned: it holds the
-            // lock while it removes the file, so the file is either locked here and whole, or already gone.
+            // lock while it removes the file, so the file is either locked here and whole, or already gone. A
+            // file system without locks leaves the file unlocked, and the age alone tells it abandoned.
+            const bool taken = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
             struct stat info { };
-            if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &info) != 0 || info.st_nlink == 0) {
+            if (taken || ::fstat(fd, &info) != 0 || info.st_nlink == 0) {
                 ::close(fd);
                 continue;
             }
@@ -105,7 +131,7 @@ namespace {
                 continue;
             struct stat opened { };
             if (::fstat(fd, &opened) == 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino
-                && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+                && IsAbandoned(fd, opened, kAbandonedAfterSeconds))
                 (void)::unlink(path.constData());
             ::close(fd);
         }
@@ -209,13 +235,6 @@ std::optional<core::Message> ReadFailedMessage(const QString& path, const ReadRe
     return core::Message { text.toStdString(), core::MessageIcon::Exclamation };
 }
 
-QByteArray EncodedFileTemporaryPrefix(const QByteArray& fileName)
-{
-    // The random part and the rest of the name must fit in one file name of the folder.
-    const qsizetype room = NAME_MAX - kTemporaryTag.size() - kTemporaryRandomChars - 1;
-    return '.' + fileName.first(std::min(fileName.size(), room)) + kTemporaryTag;
-}
-
 SaveResult WriteEncodedFile(const QString& path, std::string_view plain, const core::UnitRandom& random)
 {
     const std::string line = core::EncodeFileText(plain, random) + "\r\n";
@@ -236,7 +255,7 @@ SaveResult WriteEncodedFile(const QString& path, std::string_view plain, const c
     const QByteArray folder = slash < 0 ? QByteArrayLiteral(".")
         : slash == 0                    ? QByteArrayLiteral("/")
                                         : target.first(slash);
-    const QByteArray prefix = EncodedFileTemporaryPrefix(target.sliced(slash + 1));
+    const QByteArray prefix = TemporaryPrefix(target.sliced(slash + 1));
     RemoveAbandonedTemporaryFiles(folder, prefix);
 
     QByteArray temporary;

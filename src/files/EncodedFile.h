@@ -2,7 +2,6 @@
 #include "core/FileText.h"
 #include "core/Messages.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -43,12 +42,8 @@ struct SaveResult {
 // shortened when it would be too long), synced and renamed over the target; a symbolic link is followed, so the
 // file it points to is replaced. The writer holds a lock on its temporary file until the rename, and every save
 // first removes the temporary files of the same target that no writer holds any more: those a save that was
-// killed left behind.
+// killed left behind (on a file system without locks, those older than a minute).
 SaveResult WriteEncodedFile(const QString& path, std::string_view plain, const core::UnitRandom& random);
-
-// The name of the temporary files of a save to the file named fileName (the bytes of the name, without the
-// folder), up to the six random characters.
-QByteArray EncodedFileTemporaryPrefix(const QByteArray& fileName);
 
 // The message that tells the user a save failed and nothing was replaced.
 core::Message SaveFailedMessage(const QString& path, const SaveResult& result);

@@ -4,6 +4,7 @@
 #include "core/FileText.h"
 #include "core/PaletteText.h"
 #include "core/ZoomGeometry.h"
+#include "files/EncodedFile.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/StartUp.h"
 #include "model/WorkingColors.h"
@@ -229,6 +230,69 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(content(), before);
+    }
+
+    void aSaveTarget_data()
+    {
+        QTest::addColumn<QString>("target"); // what stands at the path before the save
+        QTest::addColumn<QString>("failure"); // the reason a save fails, or empty when it succeeds
+        QTest::newRow("nothing") << "nothing"
+                                 << "";
+        QTest::newRow("a file, mode 0640, kept") << "file 0640"
+                                                 << "";
+        QTest::newRow("a link to a file, followed") << "link"
+                                                    << "";
+        QTest::newRow("a name of 255 bytes") << "long name"
+                                             << "";
+        QTest::newRow("a folder") << "folder" << SystemReason(EISDIR);
+        QTest::newRow("a FIFO") << "fifo"
+                                << "Not a regular file";
+        QTest::newRow("a link loop") << "loop" << SystemReason(ELOOP);
+        QTest::newRow("in a folder that does not exist") << "no folder" << SystemReason(ENOENT);
+    }
+    void aSaveTarget()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, failure);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString path = dir.filePath(QStringLiteral("saved.tcpc"));
+        const QByteArray native = QFile::encodeName(path);
+        QString written = path;
+        if (target == QLatin1String("file 0640")) {
+            WriteAll(path, "old");
+            QVERIFY(::chmod(native.constData(), 0640) == 0);
+        } else if (target == QLatin1String("link")) {
+            written = dir.filePath(QStringLiteral("real.tcpc"));
+            WriteAll(written, "old");
+            QVERIFY(QFile::link(QStringLiteral("real.tcpc"), path));
+        } else if (target == QLatin1String("long name")) {
+            path = written = dir.filePath(QString(250, u'n') + QStringLiteral(".tcpc"));
+        } else if (target == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (target == QLatin1String("fifo")) {
+            QVERIFY(::mkfifo(native.constData(), 0600) == 0);
+        } else if (target == QLatin1String("loop")) {
+            QVERIFY(::symlink("saved.tcpc", native.constData()) == 0);
+        } else if (target == QLatin1String("no folder")) {
+            path = written = dir.filePath(QStringLiteral("none/saved.tcpc"));
+        }
+
+        const SaveResult result = WriteEncodedFile(path, core::BuildColorText({ 1, 0x123456 }), [] { return 0.5; });
+        QCOMPARE(result.error, failure);
+        // Whatever happened, no temporary file is left beside the target.
+        const QStringList hidden = QDir(dir.path()).entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot);
+        QVERIFY2(hidden.filter(QStringLiteral(".tintwise-")).isEmpty(), qPrintable(hidden.join(u' ')));
+        if (!failure.isEmpty())
+            return;
+        QCOMPARE(ReadEncodedFile(path).plain, std::optional<std::string>("11193046"));
+        QVERIFY(QFileInfo(written).isFile());
+        if (target == QLatin1String("link"))
+            QVERIFY(QFileInfo(path).isSymLink());
+        struct stat info { };
+        QVERIFY(::stat(QFile::encodeName(written).constData(), &info) == 0);
+        if (target == QLatin1String("file 0640"))
+            QCOMPARE(info.st_mode & 07777, 0640u);
     }
 
     void aSettingsFile_data()

@@ -508,6 +508,7 @@ void IniSettingsStore::removeLeftoverTemporaryFiles()
     if (!directory)
         return;
     const auto closeDirectory = qScopeGuard([directory] { ::closedir(directory); });
+    const qint64 nowNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
     while (const dirent* entry = ::readdir(directory)) {
         const QByteArrayView name(entry->d_name);
         if (name.size() != prefix.size() + kTemporaryRandomChars || !name.startsWith(prefix))
@@ -519,9 +520,16 @@ void IniSettingsStore::removeLeftoverTemporaryFiles()
         const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
+        // Where the file system has no locks, only a file older than any write could take is abandoned.
         struct stat opened { };
+        const auto abandoned = [&] {
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+                return true;
+            return errno != EWOULDBLOCK
+                && nowNs - Nanoseconds(opened.st_mtim) > static_cast<qint64>(kStaleLockMs) * 1000000;
+        };
         if (::fstat(fd, &opened) == 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino
-            && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            && abandoned()) {
             if (::unlink(path.constData()) == 0)
                 qCDebug(lcSettings, "removed %s, left by a writer that was killed", path.constData());
             else
@@ -554,8 +562,10 @@ bool IniSettingsStore::writeFile(const Sections& sections)
         // The lock, held until the rename, tells a later writer that this file is not abandoned. A writer that
         // found the file before it was locked holds the lock while it removes the file: the file is then
         // either locked here or gone, and another one is made.
+        // A file system without locks leaves the file unlocked, and the age alone tells it abandoned.
+        const bool taken = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
         struct stat info { };
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &info) != 0 || info.st_nlink == 0) {
+        if (taken || ::fstat(fd, &info) != 0 || info.st_nlink == 0) {
             ::close(fd);
             fd = -1;
         }
