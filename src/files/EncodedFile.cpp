@@ -40,7 +40,7 @@ namespace {
     }
 
     // A file that is a symbolic link stays one: the file it points to is replaced. A link that leads nowhere
-    // after many steps (a loop) is itself replaced.
+    // after many steps (a loop) answers itself, which the save then refuses.
     QString WriteTarget(const QString& path)
     {
         QFileInfo file(QFileInfo(path).absoluteFilePath());
