@@ -18,7 +18,6 @@
 #include "web/TemplateList.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QScreen>
 
@@ -106,18 +105,7 @@ int main(int argc, char* argv[])
     tw::platform::QtShell shell(programPath, QFileInfo(settings.filePath()).absolutePath());
 
     // Single instance: a second start hands its command line to the running copy and ends.
-    // A name whose bytes are no text in this system's encoding would come back as a different name: the file
-    // is not opened by a name it does not have, and the user is told so plainly.
-    const QByteArray rawPath(commandLine.path.c_str());
-    QString path = tw::AbsoluteCommandLinePath(QFile::decodeName(rawPath));
-    if (QFile::encodeName(QFile::decodeName(rawPath)) != rawPath) {
-        path.clear();
-        prompter.ask(nullptr,
-            { QStringLiteral("The name of the file given on the command line is not valid text in this system's "
-                             "encoding, so the file cannot be opened. Rename the file and open it again."),
-                QStringLiteral("Tintwise Color Picker"), tw::core::MessageIcon::Exclamation,
-                tw::platform::PromptButtons::Ok, tw::platform::PromptAnswer::Ok });
-    }
+    const QString path = tw::CommandLinePath(QByteArray::fromStdString(commandLine.path), prompter);
     tw::platform::LocalSocketInstance instance;
     switch (tw::ClaimOrHandOver(settings, prompter, instance, path)) {
     case tw::StartDecision::RunHere:

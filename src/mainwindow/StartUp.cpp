@@ -8,6 +8,7 @@
 #include "widgets/Prompts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLoggingCategory>
 
 namespace tw {
@@ -24,6 +25,19 @@ QString AbsoluteCommandLinePath(const QString& path)
     if (path.isEmpty() || QDir::isAbsolutePath(path))
         return path;
     return QDir::currentPath() + u'/' + path;
+}
+
+QString CommandLinePath(const QByteArray& raw, platform::Prompter& prompter)
+{
+    const QString decoded = QFile::decodeName(raw);
+    if (QFile::encodeName(decoded) == raw)
+        return AbsoluteCommandLinePath(decoded);
+    prompter.ask(nullptr,
+        { QStringLiteral("The name of the file given on the command line is not valid text in this system's "
+                         "encoding, so the file cannot be opened. Rename the file and open it again."),
+            QString::fromLatin1(kAppTitle), core::MessageIcon::Exclamation, platform::PromptButtons::Ok,
+            platform::PromptAnswer::Ok });
+    return {};
 }
 
 StartDecision ClaimOrHandOver(platform::SettingsStore& settings, platform::Prompter& prompter,

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 namespace tw::platform {
@@ -12,6 +13,11 @@ namespace tw {
 // The path of the command line as the running copy must see it: absolute, because the running copy has a
 // working folder of its own. Empty stays empty.
 QString AbsoluteCommandLinePath(const QString& path);
+
+// The path of the command line from the bytes the program was given, made absolute. A name whose bytes are no
+// text in this system's encoding would come back as a different name: such a file is not opened by a name it
+// does not have; the user is told so plainly, and the path is empty.
+QString CommandLinePath(const QByteArray& raw, platform::Prompter& prompter);
 
 enum class StartDecision {
     // No other copy runs: this process goes on and shows its window.

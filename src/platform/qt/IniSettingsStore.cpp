@@ -16,6 +16,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -497,8 +498,9 @@ bool IniSettingsStore::takeLock(QLockFile& lock)
 
 void IniSettingsStore::removeLeftoverTemporaryFiles()
 {
-    // Runs under the lock, so no live writer of this file is between creating its temporary file and
-    // renaming it; the age check spares one whose lock was broken because it hung.
+    // A writer holds a lock on its temporary file from creating it until the rename: one that nobody holds was
+    // left by a writer that was killed, however young it is. One whose writer hangs (its settings lock broken as
+    // stale) is still held, and spared.
     const QFileInfo file(WriteTarget(m_filePath));
     const QByteArray folder = NativePath(file.absolutePath());
     const QByteArray prefix = NativePath(file.fileName()) + kTemporaryInfix;
@@ -512,15 +514,28 @@ void IniSettingsStore::removeLeftoverTemporaryFiles()
         if (name.size() != prefix.size() + kTemporaryRandomChars || !name.startsWith(prefix))
             continue;
         const QByteArray path = folder + '/' + name.toByteArray();
-        struct stat info { };
-        if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
+        struct stat named { };
+        if (::lstat(path.constData(), &named) != 0 || !S_ISREG(named.st_mode) || named.st_uid != ::geteuid())
             continue;
-        if (nowNs - Nanoseconds(info.st_mtim) < static_cast<qint64>(kStaleLockMs) * 1000000)
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
             continue;
-        if (::unlink(path.constData()) == 0)
-            qCDebug(lcSettings, "removed %s, left by a writer that was killed", path.constData());
-        else
-            qCDebug(lcSettings, "%s: %s", path.constData(), std::strerror(errno));
+        // Where the file system has no locks, only a file older than any write could take is abandoned.
+        struct stat opened { };
+        const auto abandoned = [&] {
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+                return true;
+            return errno != EWOULDBLOCK
+                && nowNs - Nanoseconds(opened.st_mtim) > static_cast<qint64>(kStaleLockMs) * 1000000;
+        };
+        if (::fstat(fd, &opened) == 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino
+            && abandoned()) {
+            if (::unlink(path.constData()) == 0)
+                qCDebug(lcSettings, "removed %s, left by a writer that was killed", path.constData());
+            else
+                qCDebug(lcSettings, "%s: %s", path.constData(), std::strerror(errno));
+        }
+        ::close(fd);
     }
 }
 
@@ -537,22 +552,34 @@ bool IniSettingsStore::writeFile(const Sections& sections)
     if (::access(target.constData(), W_OK) != 0 && errno != ENOENT)
         return failWithErrno(m_filePath, errno);
 
-    QByteArray temporary = target + kTemporaryInfix + QByteArray(kTemporaryRandomChars, 'X');
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
+        temporary = target + kTemporaryInfix + QByteArray(kTemporaryRandomChars, 'X');
+        fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+        if (fd < 0)
+            return failWithErrno(m_filePath, errno);
+        // The lock, held until the rename, tells a later writer that this file is not abandoned. A writer that
+        // found the file before it was locked holds the lock while it removes the file: the file is then
+        // either locked here or gone, and another one is made.
+        // A file system without locks leaves the file unlocked, and the age alone tells it abandoned.
+        const bool taken = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        struct stat info { };
+        if (taken || ::fstat(fd, &info) != 0 || info.st_nlink == 0) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
     if (fd < 0)
-        return failWithErrno(m_filePath, errno);
+        return fail(m_filePath, QStringLiteral("no temporary file could be made"));
     bool renamed = false;
     const auto cleanUp = qScopeGuard([&] {
         if (!renamed)
             ::unlink(temporary.constData());
+        ::close(fd);
     });
     // 0600 whatever the umask: only the user may read or change the settings.
-    if (::fchmod(fd, 0600) != 0 || !WriteWhole(fd, bytes) || ::fsync(fd) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return failWithErrno(m_filePath, error);
-    }
-    if (::close(fd) != 0)
+    if (::fchmod(fd, 0600) != 0 || !WriteWhole(fd, bytes) || ::fsync(fd) != 0)
         return failWithErrno(m_filePath, errno);
     if (::rename(temporary.constData(), target.constData()) != 0)
         return failWithErrno(m_filePath, errno);
