@@ -2,6 +2,7 @@
 #include "core/CommandLine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/StartUp.h"
+#include "platform/qt/FreedMemory.h"
 #include "platform/qt/IniSettingsStore.h"
 #include "platform/qt/LocalSocketInstance.h"
 #include "platform/qt/QtClipboard.h"
@@ -49,7 +50,9 @@ int main(int argc, char* argv[])
     toolkitArgv.push_back(nullptr);
     int toolkitArgc = static_cast<int>(toolkitStrings.size());
 
+    tw::MarkStartUp("main");
     QApplication app(toolkitArgc, toolkitArgv.data());
+    tw::MarkStartUp("application");
     QApplication::setApplicationName(QStringLiteral("tintwise-color-picker"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     // The program ends through the main window's shutdown, never because a dialog was the last window closed.
@@ -81,6 +84,7 @@ int main(int argc, char* argv[])
                 QStringLiteral("Tintwise Color Picker"), tw::core::MessageIcon::Exclamation,
                 tw::platform::PromptButtons::Ok, tw::platform::PromptAnswer::Ok });
     }
+    tw::MarkStartUp("services");
     tw::platform::LocalSocketInstance instance;
     switch (tw::ClaimOrHandOver(settings, prompter, instance, path)) {
     case tw::StartDecision::RunHere:
@@ -91,12 +95,17 @@ int main(int argc, char* argv[])
         return static_cast<int>(tw::core::ExitStatus::NotHandedOver);
     }
 
+    tw::MarkStartUp("single instance claimed");
     tw::MainWindow window(
         { prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog, associations, shell });
+    tw::MarkStartUp("main window built");
     window.setCommandLine(path);
     window.continueFormLoad();
+    tw::MarkStartUp("settings restored");
     window.show();
+    tw::MarkStartUp("shown");
     instance.setReceiver([&window](const QString& handedOver) { window.receiveHandOver(handedOver); });
+    QObject::connect(&window, &tw::MainWindow::startUpFinished, &window, [] { tw::platform::ReleaseFreedMemory(); });
     // Ended by the system (kill, Ctrl+C in a terminal, a closed terminal, the session ending): the same
     // orderly shutdown as closing the window, so the settings are saved and "Cap" is emptied. A request that
     // came during start-up waits in the notifier until the event loop runs.
