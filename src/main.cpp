@@ -20,13 +20,64 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <iostream>
+#include <cerrno>
+#include <ostream>
+#include <streambuf>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr const char* kProgram = "tintwise-color-picker";
+
+// Writes to a file descriptor. The standard std::cout and std::cerr are not used: the <iostream> that
+// declares them sets them up, with the C++ locale, at every start, which costs a few hundred KiB of memory
+// for the few starts that write to a terminal.
+class DescriptorBuffer : public std::streambuf {
+public:
+    explicit DescriptorBuffer(int descriptor)
+        : m_descriptor(descriptor)
+    {
+        setp(m_buffer, m_buffer + sizeof m_buffer);
+    }
+    ~DescriptorBuffer() override { (void)sync(); }
+    DescriptorBuffer(const DescriptorBuffer&) = delete;
+    DescriptorBuffer& operator=(const DescriptorBuffer&) = delete;
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (sync() != 0)
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override
+    {
+        const char* data = pbase();
+        auto left = static_cast<size_t>(pptr() - pbase());
+        // What cannot be written is dropped, so that a closed terminal cannot hold the program up.
+        setp(m_buffer, m_buffer + sizeof m_buffer);
+        while (left > 0) {
+            const ssize_t written = ::write(m_descriptor, data, left);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                return -1;
+            data += written;
+            left -= static_cast<size_t>(written);
+        }
+        return 0;
+    }
+
+private:
+    int m_descriptor;
+    char m_buffer[4096];
+};
 
 } // namespace
 
@@ -36,8 +87,19 @@ int main(int argc, char* argv[])
     // every misuse answer without a display.
     const tw::core::CommandLine commandLine
         = tw::core::ParseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
-    if (const auto status = tw::core::AnswerWithoutWindow(commandLine, kProgram, PROJECT_VERSION, std::cout, std::cerr))
-        return static_cast<int>(*status);
+    if (commandLine.action != tw::core::CommandLine::Action::Run) {
+        DescriptorBuffer outBuffer(STDOUT_FILENO);
+        DescriptorBuffer errBuffer(STDERR_FILENO);
+        std::ostream out(&outBuffer);
+        std::ostream err(&errBuffer);
+        // As std::cerr: each message at once, after what went to out before it.
+        err.tie(&out);
+        err.setf(std::ios_base::unitbuf);
+        if (const auto status = tw::core::AnswerWithoutWindow(commandLine, kProgram, PROJECT_VERSION, out, err)) {
+            out.flush();
+            return static_cast<int>(*status);
+        }
+    }
 
     // The window system sees the program's name and its own options only, so that it can never take FILE for
     // one of them. It keeps the count and the strings for as long as it runs.

@@ -71,6 +71,22 @@ bool PointerOverridden()
     return QGuiApplication::overrideCursor() != nullptr;
 }
 
+// Counts the screen's grabs at the moment the window repaints.
+struct GrabsAtRepaint : QObject {
+    const FakeScreen& screen;
+    QList<int> grabs;
+    explicit GrabsAtRepaint(const FakeScreen& watched)
+        : screen(watched)
+    {
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::UpdateRequest)
+            grabs.append(static_cast<int>(screen.grabbed.size()));
+        return false;
+    }
+};
+
 } // namespace
 
 class ScreenSamplingTest : public QObject {
@@ -372,7 +388,13 @@ private Q_SLOTS:
         QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 2, 3 }));
         QCOMPARE(grabbed.size(), 1);
 
+        // The event loop repaints the window before it reads the rest.
+        GrabsAtRepaint repaints(t.f.fakes.screen);
+        t.f.window.installEventFilter(&repaints);
         QCoreApplication::sendPostedEvents();
+        t.f.window.removeEventFilter(&repaints);
+        QVERIFY(!repaints.grabs.isEmpty());
+        QCOMPARE(repaints.grabs.first(), 1);
         QCOMPARE(grabbed.size(), 2);
         QCOMPARE(grabbed[1], QRect(0, 0, kScreenW, kScreenH));
         t.moveTo({ 3, 2 }, Qt::LeftButton);
