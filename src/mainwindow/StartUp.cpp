@@ -8,8 +8,11 @@
 #include "widgets/Prompts.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
+
+#include <ctime>
 
 namespace tw {
 
@@ -18,6 +21,21 @@ namespace {
     Q_LOGGING_CATEGORY(lcStart, "tw.start", QtWarningMsg)
 
 } // namespace
+
+void MarkStartUp(const char* phase)
+{
+    if (!lcStart().isDebugEnabled())
+        return;
+    static QElapsedTimer sinceFirst;
+    if (!sinceFirst.isValid())
+        sinceFirst.start();
+    // The thread's own processor time beside the time that passed: the first does not grow when other
+    // processes take the processor.
+    timespec used {};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+    qCDebug(lcStart, "%7.2f ms  (processor %7.2f ms)  %s", static_cast<double>(sinceFirst.nsecsElapsed()) / 1e6,
+        static_cast<double>(used.tv_sec) * 1e3 + static_cast<double>(used.tv_nsec) / 1e6, phase);
+}
 
 QString AbsoluteCommandLinePath(const QString& path)
 {
@@ -44,8 +62,9 @@ StartDecision ClaimOrHandOver(platform::SettingsStore& settings, platform::Promp
     platform::SingleInstance& instance, const QString& commandLine)
 {
     // Written before anything else, for the running copy; the path also travels in the hand-over itself, so a
-    // store that cannot be written only costs the setting.
-    if (!settings.write(keys::kMain, keys::kCmd, commandLine))
+    // store that cannot be written only costs the setting. A value already stored is not written again: a
+    // write takes the settings file's lock, whose file goes to the disk, on the way to the first frame.
+    if (settings.read(keys::kMain, keys::kCmd) != commandLine && !settings.write(keys::kMain, keys::kCmd, commandLine))
         qCWarning(lcStart, "\"Cmd\" not stored: %s", qUtf8Printable(settings.lastError()));
     if (instance.claim() == platform::SingleInstance::Role::Running)
         return StartDecision::RunHere;

@@ -28,6 +28,10 @@ enum class StartDecision {
     HandOverFailed,
 };
 
+// A mark of the start-up's progress: the milliseconds since the first mark, logged with the phase under the
+// category "tw.start" when its debug output is on (QT_LOGGING_RULES="tw.start.debug=true"); nothing otherwise.
+void MarkStartUp(const char* phase);
+
 // The first half of a start: stores the command line as "Cmd", then asks whether another copy runs. When one
 // does, hands the command line over, or says "Message could not be sent to the application.".
 StartDecision ClaimOrHandOver(platform::SettingsStore& settings, platform::Prompter& prompter,

@@ -2,21 +2,27 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
 
 #include <cmath>
 #include <optional>
 
 namespace tw::platform {
 
-// The primary screen, in device pixels: on a scaled (HiDPI) screen the cursor position and the snapshot
-// use the same pixels, so the pixel under the cursor is the one sampled.
+// The screen a snapshot is taken of, in device pixels: on a scaled (HiDPI) screen the cursor position and the
+// snapshot use the same pixels, so the pixel under the cursor is the one sampled.
 class Screen {
 public:
     virtual ~Screen() = default;
-    // A picture of the whole primary screen, or nothing when the screen cannot be read (no X11 access,
-    // for example in a Wayland session): a failed grab is never handed out as a black picture.
-    virtual std::optional<QImage> grabPrimaryScreen() = 0;
-    // The pointer now, counted from the primary screen's top-left corner; on a scaled screen every device
+    // The part of the display a snapshot covers, in device pixels of the whole display (the X server's root
+    // window): the primary screen. Empty when the screen cannot be read (no screen, or an X11 client in a
+    // Wayland session, which would read black).
+    virtual QRect snapshotArea() const = 0;
+    // A picture of a rectangle of the display, counted as snapshotArea counts, taken now and pixel for pixel;
+    // nothing when it cannot be read: a failed grab is never handed out as a black picture. A small rectangle
+    // is read quickly whatever the size of the display.
+    virtual std::optional<QImage> grab(QRect rectangle) = 0;
+    // The pointer now, counted from the top-left corner of snapshotArea(); on a scaled screen every device
     // pixel can be reached, not only every second one.
     virtual QPoint cursorPosition() const = 0;
 };

@@ -3,17 +3,96 @@
 #include "platform/ColorConversion.h"
 #include "platform/Screen.h"
 
+#include <QPainter>
+
 namespace tw {
 
-std::optional<QImage> TakeSnapshot(platform::Screen& screen)
+std::optional<Snapshot> Snapshot::Take(platform::Screen& screen, QRect first)
 {
-    std::optional<QImage> grabbed = screen.grabPrimaryScreen();
-    if (!grabbed || grabbed->isNull() || grabbed->width() <= 0 || grabbed->height() <= 0)
+    const QRect area = screen.snapshotArea();
+    if (area.isEmpty())
+        return std::nullopt;
+    QRect part = first & QRect(QPoint(), area.size());
+    if (part.isEmpty())
+        part = QRect(0, 0, 1, 1);
+    Snapshot snapshot(screen, area, QImage(), part.topLeft());
+    std::optional<QImage> picture = snapshot.read(part);
+    if (!picture)
+        return std::nullopt;
+    snapshot.m_picture = std::move(*picture);
+    snapshot.m_whole = part.size() == area.size();
+    return snapshot;
+}
+
+Snapshot::Snapshot(platform::Screen& screen, QRect area, QImage first, QPoint firstOrigin)
+    : m_screen(&screen)
+    , m_area(area)
+    , m_picture(std::move(first))
+    , m_origin(firstOrigin)
+{
+}
+
+std::optional<QImage> Snapshot::read(QRect rectangle) const
+{
+    const QRect inside = rectangle & QRect(QPoint(), m_area.size());
+    if (inside.isEmpty())
+        return std::nullopt;
+    std::optional<QImage> grabbed = m_screen->grab(inside.translated(m_area.topLeft()));
+    if (!grabbed || grabbed->size() != inside.size())
         return std::nullopt;
     if (grabbed->format() != QImage::Format_RGB32)
         *grabbed = grabbed->convertToFormat(QImage::Format_RGB32);
     grabbed->setDevicePixelRatio(1.0);
     return grabbed;
+}
+
+bool Snapshot::holds(QRect rectangle) const
+{
+    return QRect(m_origin, m_picture.size()).contains(rectangle & QRect(QPoint(), m_area.size()));
+}
+
+void Snapshot::readRest()
+{
+    if (m_whole || m_restUnreadable)
+        return;
+    std::optional<QImage> whole = read(QRect(QPoint(), m_area.size()));
+    if (!whole) {
+        // Not tried again: from now on each use reads the part it needs.
+        m_restUnreadable = true;
+        return;
+    }
+    QPainter painter(&*whole);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(m_origin, m_picture);
+    painter.end();
+    m_picture = std::move(*whole);
+    m_origin = QPoint();
+    m_whole = true;
+}
+
+Snapshot::Part Snapshot::part(QRect rectangle)
+{
+    if (!holds(rectangle)) {
+        readRest();
+        if (!m_whole) {
+            if (std::optional<QImage> needed = read(rectangle)) {
+                m_picture = std::move(*needed);
+                m_origin = (rectangle & QRect(QPoint(), m_area.size())).topLeft();
+            }
+        }
+    }
+    return { m_picture, m_origin };
+}
+
+std::optional<core::ColorValue> Snapshot::pixel(QPoint point)
+{
+    if (!QRect(QPoint(), m_area.size()).contains(point))
+        return std::nullopt;
+    const Part held = part(QRect(point, QSize(1, 1)));
+    const QPoint inPicture = point - held.origin;
+    if (!held.picture.valid(inPicture))
+        return std::nullopt;
+    return platform::FromQRgb(held.picture.pixel(inPicture));
 }
 
 core::Message ScreenUnreadableMessage()
@@ -22,11 +101,6 @@ core::Message ScreenUnreadableMessage()
              "Picking colors from the screen needs an X11 desktop session; a Wayland session does not let "
              "programs read the screen this way.",
         core::MessageIcon::Exclamation };
-}
-
-core::ColorValue SnapshotPixel(const QImage& snapshot, QPoint pixel)
-{
-    return platform::FromQRgb(snapshot.pixel(pixel));
 }
 
 QPoint FollowPointer(QPoint last, QPoint pointer, QSize screen)

@@ -3,12 +3,15 @@
 
 namespace tw::platform {
 
-// QScreen::grabWindow(0) of the primary screen; the pointer asked from the X server in its own (device)
-// pixels where there is one, since the toolkit reports positions in whole scaled pixels only. Failures are
-// logged under the category "tw.screen" (warnings only, unless debug output is enabled).
+// The primary screen. On X11 the screen is read straight from the X server in its own (device) pixels, and
+// so is the pointer, since the toolkit reports positions in whole scaled pixels only; elsewhere, and with an
+// X server whose pixels are not laid out as 32-bit RGB, QScreen::grabWindow of the whole screen is cut to
+// the rectangle. Failures are logged under the category "tw.screen" (warnings only, unless debug output is
+// enabled).
 class QtScreen : public Screen {
 public:
-    std::optional<QImage> grabPrimaryScreen() override;
+    QRect snapshotArea() const override;
+    std::optional<QImage> grab(QRect rectangle) override;
     QPoint cursorPosition() const override;
 };
 
