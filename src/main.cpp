@@ -85,7 +85,8 @@ private:
 int PickOnce(const std::string& format, const std::vector<tw::core::ColorTemplate>& templates)
 {
     tw::platform::QtScreen screen;
-    const std::optional<QImage> snapshot = screen.grabPrimaryScreen();
+    const QRect area = screen.snapshotArea();
+    const std::optional<QImage> snapshot = area.isEmpty() ? std::nullopt : screen.grab(area);
     DescriptorBuffer outBuffer(STDOUT_FILENO);
     DescriptorBuffer errBuffer(STDERR_FILENO);
     std::ostream out(&outBuffer);
