@@ -1,5 +1,6 @@
 #include "platform/qt/IniSettingsStore.h"
 
+#include "platform/posix/AtomicFile.h"
 #include "platform/qt/LockFileWait.h"
 #include "platform/qt/StrictUtf8.h"
 
@@ -9,14 +10,11 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QLoggingCategory>
-#include <QScopeGuard>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -49,36 +47,6 @@ namespace {
 
     // A writer's temporary file is the file's own name with this and six random characters after it.
     const QByteArray kTemporaryInfix = QByteArrayLiteral(".tmp-");
-    constexpr qsizetype kTemporaryRandomChars = 6;
-
-    // A settings file that is a symbolic link (kept with the user's other configuration files, say) stays one:
-    // the file it points to is replaced.
-    QString WriteTarget(const QString& path)
-    {
-        QFileInfo file(path);
-        for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
-            file.setFile(file.symLinkTarget());
-        return file.isSymLink() ? path : file.filePath();
-    }
-
-    bool WriteWhole(int fd, const QByteArray& bytes)
-    {
-        const char* data = bytes.constData();
-        qsizetype left = bytes.size();
-        while (left > 0) {
-            const ssize_t count = ::write(fd, data, static_cast<size_t>(left));
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count <= 0) {
-                if (count == 0)
-                    errno = EIO;
-                return false;
-            }
-            data += count;
-            left -= count;
-        }
-        return true;
-    }
 
     bool IsNameSpecial(QChar c)
     {
@@ -501,42 +469,10 @@ void IniSettingsStore::removeLeftoverTemporaryFiles()
     // A writer holds a lock on its temporary file from creating it until the rename: one that nobody holds was
     // left by a writer that was killed, however young it is. One whose writer hangs (its settings lock broken as
     // stale) is still held, and spared.
-    const QFileInfo file(WriteTarget(m_filePath));
-    const QByteArray folder = NativePath(file.absolutePath());
-    const QByteArray prefix = NativePath(file.fileName()) + kTemporaryInfix;
-    DIR* directory = ::opendir(folder.constData());
-    if (!directory)
-        return;
-    const auto closeDirectory = qScopeGuard([directory] { ::closedir(directory); });
-    const qint64 nowNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
-    while (const dirent* entry = ::readdir(directory)) {
-        const QByteArrayView name(entry->d_name);
-        if (name.size() != prefix.size() + kTemporaryRandomChars || !name.startsWith(prefix))
-            continue;
-        const QByteArray path = folder + '/' + name.toByteArray();
-        struct stat named { };
-        if (::lstat(path.constData(), &named) != 0 || !S_ISREG(named.st_mode) || named.st_uid != ::geteuid())
-            continue;
-        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        // Where the file system has no locks, only a file older than any write could take is abandoned.
-        struct stat opened { };
-        const auto abandoned = [&] {
-            if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-                return true;
-            return errno != EWOULDBLOCK
-                && nowNs - Nanoseconds(opened.st_mtim) > static_cast<qint64>(kStaleLockMs) * 1000000;
-        };
-        if (::fstat(fd, &opened) == 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino
-            && abandoned()) {
-            if (::unlink(path.constData()) == 0)
-                qCDebug(lcSettings, "removed %s, left by a writer that was killed", path.constData());
-            else
-                qCDebug(lcSettings, "%s: %s", path.constData(), std::strerror(errno));
-        }
-        ::close(fd);
-    }
+    const QByteArray target = NativePath(WriteTarget(m_filePath));
+    const QByteArray prefix = target.sliced(target.lastIndexOf('/') + 1) + kTemporaryInfix;
+    for (const QByteArray& path : RemoveAbandonedTemporaryFiles(FolderOf(target), prefix, kStaleLockMs))
+        qCDebug(lcSettings, "removed %s, left by a writer that was killed", path.constData());
 }
 
 bool IniSettingsStore::writeFile(const Sections& sections)
@@ -545,53 +481,19 @@ bool IniSettingsStore::writeFile(const Sections& sections)
     // Never write a file that this store would read back as corrupt.
     if (bytes.size() > kMaxFileSize)
         return fail(m_filePath, QStringLiteral("the settings would be larger than %1 bytes").arg(kMaxFileSize));
-    const QString targetPath = WriteTarget(m_filePath);
-    const QByteArray target = NativePath(targetPath);
+    const QByteArray target = NativePath(WriteTarget(m_filePath));
     // The new file replaces the old one by rename, which the old file's own mode would not stop: a settings
     // file its owner made read-only is respected here.
     if (::access(target.constData(), W_OK) != 0 && errno != ENOENT)
         return failWithErrno(m_filePath, errno);
 
-    QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
-        temporary = target + kTemporaryInfix + QByteArray(kTemporaryRandomChars, 'X');
-        fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-        if (fd < 0)
-            return failWithErrno(m_filePath, errno);
-        // The lock, held until the rename, tells a later writer that this file is not abandoned. A writer that
-        // found the file before it was locked holds the lock while it removes the file: the file is then
-        // either locked here or gone, and another one is made.
-        // A file system without locks leaves the file unlocked, and the age alone tells it abandoned.
-        const bool taken = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-        struct stat info { };
-        if (taken || ::fstat(fd, &info) != 0 || info.st_nlink == 0) {
-            ::close(fd);
-            fd = -1;
-        }
-    }
-    if (fd < 0)
-        return fail(m_filePath, QStringLiteral("no temporary file could be made"));
-    bool renamed = false;
-    const auto cleanUp = qScopeGuard([&] {
-        if (!renamed)
-            ::unlink(temporary.constData());
-        ::close(fd);
-    });
     // 0600 whatever the umask: only the user may read or change the settings.
-    if (::fchmod(fd, 0600) != 0 || !WriteWhole(fd, bytes) || ::fsync(fd) != 0)
-        return failWithErrno(m_filePath, errno);
-    if (::rename(temporary.constData(), target.constData()) != 0)
-        return failWithErrno(m_filePath, errno);
-    renamed = true;
-    // The rename reaches the disk with the folder. The new file is in place whatever this answers, so a
-    // failure here is not a failed write.
-    const int folder
-        = ::open(NativePath(QFileInfo(targetPath).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        (void)::fsync(folder);
-        ::close(folder);
-    }
+    const QByteArray prefix = target.sliced(target.lastIndexOf('/') + 1) + kTemporaryInfix;
+    const ReplaceResult result = ReplaceFile(target, bytes, { prefix, 0600, 0600 });
+    if (result.noTemporaryFile)
+        return fail(m_filePath, QStringLiteral("no temporary file could be made"));
+    if (!result.ok())
+        return failWithErrno(m_filePath, result.error);
     return true;
 }
 
