@@ -8,15 +8,7 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/common.bash"
 make_home $'[Main]\nblnCodesTip=True\n'
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill -9 "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$home" || true
-}
-trap cleanup EXIT
+end_processes_on_exit
 starts=${TW_CONCURRENT_STARTS:-10}
 [ "$starts" -ge 5 ] || { echo "TW_CONCURRENT_STARTS must be at least 5" >&2; exit 2; }
 # Each copy says which file it opens, percent-encoded; the running copy says it for every hand-over.
