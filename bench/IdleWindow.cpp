@@ -2,20 +2,10 @@
 // the real services as main.cpp composes it, with the palette in edit mode ("edit"), and then also the mini
 // picker open in its place ("mini"). Prints "ready" once that is on the screen and runs until it is ended.
 #include "mainwindow/MainWindow.h"
-#include "platform/qt/IniSettingsStore.h"
-#include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtColorDialog.h"
-#include "platform/qt/QtFileDialogs.h"
-#include "platform/qt/QtPrompter.h"
-#include "platform/qt/QtScreen.h"
-#include "platform/qt/QtShell.h"
-#include "platform/qt/QtSystemColors.h"
-#include "platform/qt/QtTray.h"
-#include "platform/qt/XdgFileAssociations.h"
+#include "platform/qt/QtServices.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
 
@@ -28,20 +18,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintwise-color-picker"));
     QApplication::setQuitOnLastWindowClosed(false);
-    tw::platform::QtPrompter prompter;
-    tw::platform::QtSystemColors systemColors;
-    tw::platform::IniSettingsStore settings(tw::platform::IniSettingsStore::defaultFilePath());
-    tw::platform::QtClipboard clipboard;
-    tw::platform::QtScreen screen;
-    tw::platform::QtFileDialogs fileDialogs;
-    tw::platform::QtTray tray;
-    tw::platform::QtColorDialog colorDialog;
-    const QString programPath = QCoreApplication::applicationFilePath();
-    tw::platform::XdgFileAssociations associations(programPath);
-    tw::platform::QtShell shell(programPath, QFileInfo(settings.filePath()).absolutePath());
-
-    tw::MainWindow window(
-        { prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog, associations, shell });
+    tw::platform::QtServices os;
+    tw::MainWindow window({ os.prompter, os.systemColors, os.settings, os.clipboard, os.screen, os.fileDialogs, os.tray,
+        os.colorDialog, os.associations, os.shell });
     window.continueFormLoad();
     window.show();
     window.findChild<QCheckBox*>(QStringLiteral("chkEditPal"))->setChecked(true);

@@ -5,21 +5,13 @@
 #include "platform/qt/FreedMemory.h"
 #include "platform/qt/IniSettingsStore.h"
 #include "platform/qt/LocalSocketInstance.h"
-#include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtColorDialog.h"
-#include "platform/qt/QtFileDialogs.h"
-#include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtScreen.h"
-#include "platform/qt/QtShell.h"
-#include "platform/qt/QtSystemColors.h"
-#include "platform/qt/QtTray.h"
+#include "platform/qt/QtServices.h"
 #include "platform/qt/UnixSignalNotifier.h"
-#include "platform/qt/XdgFileAssociations.h"
 #include "sampling/FrozenPick.h"
 #include "web/TemplateList.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QScreen>
 
 #include <cerrno>
@@ -162,23 +154,13 @@ int main(int argc, char* argv[])
     if (commandLine.action == tw::core::CommandLine::Action::Pick)
         return PickOnce(commandLine.format, templates);
 
-    tw::platform::QtPrompter prompter;
-    tw::platform::QtSystemColors systemColors;
-    tw::platform::IniSettingsStore settings(tw::platform::IniSettingsStore::defaultFilePath());
-    tw::platform::QtClipboard clipboard;
-    tw::platform::QtScreen screen;
-    tw::platform::QtFileDialogs fileDialogs;
-    tw::platform::QtTray tray;
-    tw::platform::QtColorDialog colorDialog;
-    const QString programPath = QCoreApplication::applicationFilePath();
-    tw::platform::XdgFileAssociations associations(programPath);
-    tw::platform::QtShell shell(programPath, QFileInfo(settings.filePath()).absolutePath());
+    tw::platform::QtServices os;
 
     // Single instance: a second start hands its command line to the running copy and ends.
-    const QString path = tw::CommandLinePath(QByteArray::fromStdString(commandLine.path), prompter);
+    const QString path = tw::CommandLinePath(QByteArray::fromStdString(commandLine.path), os.prompter);
     tw::MarkStartUp("services");
     tw::platform::LocalSocketInstance instance;
-    switch (tw::ClaimOrHandOver(settings, prompter, instance, path)) {
+    switch (tw::ClaimOrHandOver(os.settings, os.prompter, instance, path)) {
     case tw::StartDecision::RunHere:
         break;
     case tw::StartDecision::HandedOver:
@@ -188,8 +170,8 @@ int main(int argc, char* argv[])
     }
 
     tw::MarkStartUp("single instance claimed");
-    tw::MainWindow window(
-        { prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog, associations, shell });
+    tw::MainWindow window({ os.prompter, os.systemColors, os.settings, os.clipboard, os.screen, os.fileDialogs, os.tray,
+        os.colorDialog, os.associations, os.shell });
     tw::MarkStartUp("main window built");
     window.setCommandLine(path);
     window.continueFormLoad();
