@@ -58,19 +58,28 @@ bool ScreenReadable()
     return screen && !screen->grabWindow(0).isNull();
 }
 
+// A main window on the fakes but the real screen, shown.
+struct OnRealScreen {
+    tw::test::FakeServices fakes;
+    tw::platform::QtScreen screen;
+    tw::MainWindow window { { fakes.prompter, fakes.systemColors, fakes.settings, fakes.clipboard, screen,
+        fakes.fileDialogs, fakes.tray, fakes.colorDialog, fakes.associations, fakes.shell } };
+    OnRealScreen()
+    {
+        window.continueFormLoad();
+        window.show();
+    }
+    tw::ScreenSampler& sampler() { return *window.findChild<tw::ScreenSampler*>(); }
+};
+
 void BM_PressOnTarget(benchmark::State& state)
 {
     if (!ScreenReadable()) {
         state.SkipWithError("the screen cannot be read here (run under xvfb-run)");
         return;
     }
-    tw::test::FakeServices fakes;
-    tw::platform::QtScreen screen;
-    tw::MainWindow window({ fakes.prompter, fakes.systemColors, fakes.settings, fakes.clipboard, screen,
-        fakes.fileDialogs, fakes.tray, fakes.colorDialog, fakes.associations, fakes.shell });
-    window.continueFormLoad();
-    window.show();
-    tw::ScreenSampler& sampler = *window.findChild<tw::ScreenSampler*>();
+    OnRealScreen real;
+    tw::ScreenSampler& sampler = real.sampler();
     for (auto _ : state) {
         sampler.Picture1_MouseDown(Qt::LeftButton);
         state.PauseTiming();
@@ -99,17 +108,12 @@ void BM_PressToFirstFrame(benchmark::State& state)
         state.SkipWithError("the screen cannot be read here (run under xvfb-run)");
         return;
     }
-    tw::test::FakeServices fakes;
-    tw::platform::QtScreen screen;
-    tw::MainWindow window({ fakes.prompter, fakes.systemColors, fakes.settings, fakes.clipboard, screen,
-        fakes.fileDialogs, fakes.tray, fakes.colorDialog, fakes.associations, fakes.shell });
-    window.continueFormLoad();
-    window.show();
+    OnRealScreen real;
     QCoreApplication::processEvents();
-    tw::ScreenSampler& sampler = *window.findChild<tw::ScreenSampler*>();
+    tw::ScreenSampler& sampler = real.sampler();
     for (auto _ : state) {
         tw::test::Press(sampler.Picture1, Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+        QCoreApplication::sendPostedEvents(&real.window, QEvent::UpdateRequest);
         SyncWithDisplay();
         state.PauseTiming();
         // The whole snapshot is in before the next press, so that no grab of one round runs into the next.

@@ -32,8 +32,13 @@ namespace {
     }
 
 #ifdef TW_HAVE_XCB
-    // The pointer on the X server's root window, in device pixels.
-    std::optional<QPoint> X11Pointer()
+    // The toolkit's connection to the X server and the server's root window, where there is one.
+    struct X11Display {
+        xcb_connection_t* connection;
+        const xcb_setup_t* setup;
+        const xcb_screen_t* root;
+    };
+    std::optional<X11Display> X11Root()
     {
         if (!OnX11())
             return std::nullopt;
@@ -41,9 +46,21 @@ namespace {
         xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
         if (!connection)
             return std::nullopt;
-        const xcb_screen_t* root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        const xcb_setup_t* setup = xcb_get_setup(connection);
+        const xcb_screen_t* root = xcb_setup_roots_iterator(setup).data;
         if (!root)
             return std::nullopt;
+        return X11Display { connection, setup, root };
+    }
+
+    // The pointer on the X server's root window, in device pixels.
+    std::optional<QPoint> X11Pointer()
+    {
+        const std::optional<X11Display> display = X11Root();
+        if (!display)
+            return std::nullopt;
+        xcb_connection_t* connection = display->connection;
+        const xcb_screen_t* root = display->root;
         xcb_query_pointer_reply_t* reply
             = xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root->root), nullptr);
         if (!reply) {
@@ -60,16 +77,12 @@ namespace {
     // least significant byte first (every common X server); otherwise nothing, and the toolkit's grab is used.
     std::optional<QImage> X11Grab(QRect rectangle)
     {
-        if (!OnX11())
+        const std::optional<X11Display> display = X11Root();
+        if (!display || display->setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
             return std::nullopt;
-        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-        if (!connection)
-            return std::nullopt;
-        const xcb_setup_t* setup = xcb_get_setup(connection);
-        const xcb_screen_t* root = xcb_setup_roots_iterator(setup).data;
-        if (!root || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
-            return std::nullopt;
+        xcb_connection_t* connection = display->connection;
+        const xcb_setup_t* setup = display->setup;
+        const xcb_screen_t* root = display->root;
         bool rgb = false;
         for (auto depths = xcb_screen_allowed_depths_iterator(root); depths.rem && !rgb; xcb_depth_next(&depths))
             for (auto visuals = xcb_depth_visuals_iterator(depths.data); visuals.rem; xcb_visualtype_next(&visuals))
