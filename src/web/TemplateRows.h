@@ -9,7 +9,6 @@
 
 #include <vector>
 
-class QAction;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -22,19 +21,22 @@ class WorkingColors;
 
 // "Templates": the user's own notations, each a row with both working colours written by its pattern and a copy
 // button per colour. A template whose pattern is malformed, or whose name is taken, has no row; the frame says
-// which one and why. "Edit..." (and the menu item) opens the editor; the list it keeps is saved in the settings.
+// which one and why. "Edit..." opens the editor; the list it keeps is saved in the settings.
 class TemplateRows : public QGroupBox {
     Q_OBJECT
 public:
     using Services = RowServices;
-    TemplateRows(WorkingColors& colors, Services services, QAction* editItem, QWidget* parent);
+    // The templates are the ones the settings keep.
+    TemplateRows(WorkingColors& colors, Services services, QWidget* parent);
 
-    void restoreSettings(const platform::SettingsStore& settings);
     const std::vector<core::ColorTemplate>& templates() const { return m_templates; }
     // Keeps list as the user's templates: saved in one write, and the rows follow.
     void keep(const std::vector<core::ColorTemplate>& list);
     // Opens the editor (not modal to the application: the colours can still be changed while it is open).
     void edit();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Row {
