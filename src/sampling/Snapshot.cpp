@@ -7,7 +7,7 @@ namespace tw {
 
 std::optional<QImage> TakeSnapshot(platform::Screen& screen)
 {
-    std::optional<QImage> grabbed = screen.grabPrimaryScreen();
+    std::optional<QImage> grabbed = screen.grabDesktop();
     if (!grabbed || grabbed->isNull() || grabbed->width() <= 0 || grabbed->height() <= 0)
         return std::nullopt;
     if (grabbed->format() != QImage::Format_RGB32)

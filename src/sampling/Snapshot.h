@@ -13,7 +13,7 @@ class Screen;
 
 namespace tw {
 
-// The whole primary screen, in device pixels and in a format whose pixels read fast, or nothing when the
+// The whole desktop, in device pixels and in a format whose pixels read fast, or nothing when the
 // screen cannot be read.
 std::optional<QImage> TakeSnapshot(platform::Screen& screen);
 
