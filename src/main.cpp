@@ -2,6 +2,7 @@
 #include "core/CommandLine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/StartUp.h"
+#include "platform/qt/DBusScreenshotPortal.h"
 #include "platform/qt/IniSettingsStore.h"
 #include "platform/qt/LocalSocketInstance.h"
 #include "platform/qt/QtClipboard.h"
@@ -23,6 +24,7 @@
 #include <QScreen>
 
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,27 +32,69 @@ namespace {
 
 constexpr const char* kProgram = "tintwise-color-picker";
 
-// --pick: one pick from a still picture of the screen, printed as --convert prints a code.
+// --pick: one pick from a still picture of the screen, printed as --convert prints a code. Where the desktop
+// lets no program read the screen, its portal takes the picture (or, failing that, picks the colour itself).
 int PickOnce(const std::string& format, const std::vector<tw::core::ColorTemplate>& templates)
 {
     tw::platform::QtScreen screen;
-    const std::optional<QImage> snapshot = screen.grabPrimaryScreen();
-    if (!snapshot) {
-        std::cerr << kProgram << ": the screen cannot be read here, so nothing can be picked\n";
-        return static_cast<int>(tw::core::ExitStatus::NothingPicked);
-    }
-    tw::FrozenPick pick(*snapshot);
+    tw::platform::DBusScreenshotPortal portal;
     int status = static_cast<int>(tw::core::ExitStatus::NothingPicked);
-    QObject::connect(&pick, &tw::FrozenPick::picked, [&](tw::core::ColorValue color) {
+    std::unique_ptr<tw::FrozenPick> pick;
+    const auto print = [&](tw::core::ColorValue color) {
         tw::core::PrintColor(color, format, templates, std::cout);
         std::cout.flush();
         status = static_cast<int>(tw::core::ExitStatus::Done);
         QCoreApplication::exit(0);
-    });
-    QObject::connect(&pick, &tw::FrozenPick::cancelled, [] { QCoreApplication::exit(0); });
-    pick.setGeometry(QGuiApplication::primaryScreen()->geometry());
-    pick.showFullScreen();
-    pick.activateWindow();
+    };
+    const auto fail = [](const QString& why) {
+        std::cerr << kProgram << ": " << why.toStdString() << ", so nothing can be picked\n";
+        QCoreApplication::exit(0);
+    };
+    const auto show = [&](QImage picture) {
+        pick = std::make_unique<tw::FrozenPick>(std::move(picture), &screen);
+        QObject::connect(
+            pick.get(), &tw::FrozenPick::picked, [&](tw::core::ColorValue color, Qt::MouseButton) { print(color); });
+        QObject::connect(pick.get(), &tw::FrozenPick::cancelled, [] { QCoreApplication::exit(0); });
+        pick->start(pick->pointerPixel());
+    };
+    using Outcome = tw::platform::ScreenshotPortal::Outcome;
+    const auto explain = [](const tw::platform::ScreenshotPortal::Result& result) {
+        switch (result.outcome) {
+        case Outcome::Refused:
+            return QStringLiteral("the desktop did not allow a picture of the screen");
+        case Outcome::Missing:
+            return QStringLiteral("the desktop has no screenshot portal");
+        case Outcome::NoAnswer:
+            return QStringLiteral("the desktop's screenshot portal did not answer");
+        case Outcome::Failed:
+        case Outcome::Taken:
+            break;
+        }
+        return QStringLiteral("the desktop could not take a picture of the screen (%1)").arg(result.detail);
+    };
+    if (!screen.needsDesktopPortal()) {
+        std::optional<QImage> snapshot = screen.grabDesktop();
+        if (!snapshot) {
+            std::cerr << kProgram << ": the screen cannot be read here, so nothing can be picked\n";
+            return status;
+        }
+        show(std::move(*snapshot));
+    } else {
+        portal.takeScreenshot([&](const tw::platform::ScreenshotPortal::Result& result) {
+            if (result.outcome == Outcome::Taken && !result.image.isNull()) {
+                show(result.image);
+            } else if (result.outcome == Outcome::Failed || result.outcome == Outcome::Missing) {
+                portal.pickColor([&, first = result](const tw::platform::ScreenshotPortal::Result& answer) {
+                    if (answer.outcome == Outcome::Taken && answer.color)
+                        print(*answer.color);
+                    else
+                        fail(explain(answer.outcome == Outcome::Refused ? answer : first));
+                });
+            } else {
+                fail(explain(result));
+            }
+        });
+    }
     QApplication::exec();
     return status;
 }
@@ -98,6 +142,7 @@ int main(int argc, char* argv[])
     tw::platform::IniSettingsStore settings(tw::platform::IniSettingsStore::defaultFilePath());
     tw::platform::QtClipboard clipboard;
     tw::platform::QtScreen screen;
+    tw::platform::DBusScreenshotPortal portal;
     tw::platform::QtFileDialogs fileDialogs;
     tw::platform::QtTray tray;
     tw::platform::QtColorDialog colorDialog;
@@ -128,8 +173,8 @@ int main(int argc, char* argv[])
         return static_cast<int>(tw::core::ExitStatus::NotHandedOver);
     }
 
-    tw::MainWindow window(
-        { prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog, associations, shell });
+    tw::MainWindow window({ prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog,
+        associations, shell, portal });
     window.setCommandLine(path);
     window.continueFormLoad();
     window.show();

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QPointer>
 
+#include <functional>
 #include <optional>
 
 namespace tw::platform {
@@ -42,6 +43,11 @@ public:
     // forgetSnapshot.
     const std::optional<QImage>& snapshot() const { return m_snapshot; }
     void forgetSnapshot() { m_snapshot.reset(); }
+    // A picture taken another way (the frozen surface's), for the magnifier to show after that pick.
+    void setSnapshot(QImage snapshot) { m_snapshot = std::move(snapshot); }
+    // Asked first at each press that would start a drag: true when it took the press over (a pick on the
+    // frozen surface), so that no drag starts.
+    void setPressTakeOver(std::function<bool(Qt::MouseButton)> takeOver) { m_takeOver = std::move(takeOver); }
     QSize screenSize() const { return m_snapshot ? m_snapshot->size() : m_screenSize; }
     // The sampled point, in snapshot pixels. The first press samples the top-left pixel.
     QPoint point() const { return m_point; }
@@ -60,6 +66,7 @@ private:
     platform::Prompter& m_prompter;
     QWidget& m_window;
     std::optional<QImage> m_snapshot;
+    std::function<bool(Qt::MouseButton)> m_takeOver;
     QSize m_screenSize;
     QPoint m_point;
     std::optional<OverrideCursor> m_pointer;
