@@ -58,7 +58,7 @@ void BM_PressOnTarget(benchmark::State& state)
     tw::test::FakeServices fakes;
     tw::platform::QtScreen screen;
     tw::MainWindow window({ fakes.prompter, fakes.systemColors, fakes.settings, fakes.clipboard, screen,
-        fakes.fileDialogs, fakes.tray, fakes.colorDialog, fakes.associations, fakes.shell });
+        fakes.fileDialogs, fakes.tray, fakes.colorDialog, fakes.associations, fakes.shell, fakes.portal });
     window.continueFormLoad();
     window.show();
     tw::ScreenSampler& sampler = *window.findChild<tw::ScreenSampler*>();

@@ -76,6 +76,10 @@ public:
     }
 
 protected:
+    // The event's own local position is rounded to whole scaled pixels; its global one keeps the fraction
+    // that tells the device pixels of a scaled monitor apart.
+    QPointF exactLocal(const QMouseEvent& event) const { return mapFromGlobal(event.globalPosition()); }
+
     void showEvent(QShowEvent* event) override
     {
         QWidget::showEvent(event);
@@ -98,13 +102,13 @@ protected:
 
     void mouseMoveEvent(QMouseEvent* event) override
     {
-        m_owner.pointerAt(*this, event->position(), event->globalPosition());
+        m_owner.pointerAt(*this, exactLocal(*event), event->globalPosition());
     }
 
     void mousePressEvent(QMouseEvent* event) override
     {
         m_owner.m_pressed |= event->button();
-        m_owner.pointerAt(*this, event->position(), event->globalPosition());
+        m_owner.pointerAt(*this, exactLocal(*event), event->globalPosition());
     }
 
     void mouseReleaseEvent(QMouseEvent* event) override
@@ -113,7 +117,7 @@ protected:
         if (!(m_owner.m_pressed & event->button()))
             return;
         m_owner.m_pressed.setFlag(event->button(), false);
-        m_owner.pointerAt(*this, event->position(), event->globalPosition());
+        m_owner.pointerAt(*this, exactLocal(*event), event->globalPosition());
         m_owner.pick(event->button());
     }
 
@@ -360,6 +364,12 @@ void FrozenPick::pointerAt(const FrozenScreen& window, QPointF local, QPointF gl
     if (m_placedPointer && *m_placedPointer == global.toPoint())
         return;
     m_placedPointer.reset();
+    // On X11 the server tells the pointer's device pixel exactly; the toolkit's positions are whole scaled
+    // pixels, which on a scaled monitor skip every other device pixel.
+    if (m_screen && m_devicePicture && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        setPoint(m_screen->cursorPosition(), false);
+        return;
+    }
     setPoint(window.pixelAt(local), false);
 }
 

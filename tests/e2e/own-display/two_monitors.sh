@@ -13,12 +13,13 @@ program=$1
 here=$(dirname "$0")
 source "$here/../common.bash"
 make_home $'[Main]\nblnCodesTip=True\n'
-xorg= pid= bus=
+xorg= pid= bus= portal=
 cleanup() {
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    [ -n "$bus" ] && kill "$bus" 2>/dev/null
-    [ -n "$xorg" ] && kill "$xorg" 2>/dev/null
-    wait 2>/dev/null || true
+    local p
+    for p in $pid $portal $bus $xorg; do
+        kill "$p" 2>/dev/null || true
+        wait "$p" 2>/dev/null || true
+    done
     rm -rf "$home" || true
 }
 trap cleanup EXIT
@@ -122,12 +123,13 @@ stop_program
 # as its platform, as under Xwayland), so it may not read the screen and asks the portal on its session bus.
 # The portal's picture is the desktop in negative, so a pick from it cannot come from the screen itself.
 convert "$home/desktop.ppm" -negate "$home/portal.png"
-bus_address=$(mktemp)
+bus_address=$home/bus-address
 dbus-daemon --session --nofork --print-address=3 3>"$bus_address" &
 bus=$!
 wait_until 10 "the private session bus" test -s "$bus_address"
 export DBUS_SESSION_BUS_ADDRESS=$(head -1 "$bus_address")
 "${TW_PORTAL_HELPER:?the path of the portal stand-in}" --image "$home/portal.png" image >"$home/portal.out" &
+portal=$!
 wait_until 10 "the portal stand-in" grep -q ready "$home/portal.out"
 printf '[Main]\nblnCodesTip=True\n' >"$settings"
 WAYLAND_DISPLAY=wayland-test start_program
