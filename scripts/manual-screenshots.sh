@@ -11,7 +11,7 @@ out=$root/resources/manual/Help-images
 mkdir -p "$out"
 
 if [ -z "${TW_SHOTS_INNER:-}" ]; then
-    exec env TW_SHOTS_INNER=1 xvfb-run -a -s "-screen 0 1280x900x24" "$0" "$program"
+    exec env TW_SHOTS_INNER=1 xvfb-run -a -s "-screen 0 1280x1200x24" "$0" "$program"
 fi
 
 source "$root/tests/e2e/common.bash"
@@ -83,6 +83,15 @@ stop
 
 start "scheme=1"
 shot "$window" dark-scheme.png
+stop
+
+# The contrast, CSS and template section, with Color #2 typed into its HTML field and Color #1 into its oklch() row.
+start "web=True"
+read -r wx wy < <(origin "$window")
+xdotool mousemove $((wx + 335)) $((wy + 303)) click --repeat 3 1 type '#FFFFFF'
+xdotool key Return mousemove $((wx + 199)) $((wy + 897)) click 1 key ctrl+a type 'oklch(0.55 0.15 200)'
+xdotool key Return mousemove $((wx + 700)) $((wy + 500))
+shot "$window" web-section.png
 stop
 
 kill "$wm" 2>/dev/null || true

@@ -3,34 +3,78 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/StartUp.h"
 #include "platform/qt/DBusScreenshotPortal.h"
+#include "platform/qt/FreedMemory.h"
 #include "platform/qt/IniSettingsStore.h"
 #include "platform/qt/LocalSocketInstance.h"
-#include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtColorDialog.h"
-#include "platform/qt/QtFileDialogs.h"
-#include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtScreen.h"
-#include "platform/qt/QtShell.h"
-#include "platform/qt/QtSystemColors.h"
-#include "platform/qt/QtTray.h"
+#include "platform/qt/QtServices.h"
 #include "platform/qt/UnixSignalNotifier.h"
-#include "platform/qt/XdgFileAssociations.h"
 #include "sampling/FrozenPick.h"
+#include "sampling/Snapshot.h"
 #include "web/TemplateList.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QScreen>
 
-#include <iostream>
+#include <cerrno>
 #include <memory>
+#include <ostream>
+#include <streambuf>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr const char* kProgram = "tintwise-color-picker";
+
+// Writes to a file descriptor. The standard std::cout and std::cerr are not used: the <iostream> that
+// declares them sets them up, with the C++ locale, at every start, which costs a few hundred KiB of memory
+// for the few starts that write to a terminal.
+class DescriptorBuffer : public std::streambuf {
+public:
+    explicit DescriptorBuffer(int descriptor)
+        : m_descriptor(descriptor)
+    {
+        setp(m_buffer, m_buffer + sizeof m_buffer);
+    }
+    ~DescriptorBuffer() override { (void)sync(); }
+    DescriptorBuffer(const DescriptorBuffer&) = delete;
+    DescriptorBuffer& operator=(const DescriptorBuffer&) = delete;
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (sync() != 0)
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override
+    {
+        const char* data = pbase();
+        auto left = static_cast<size_t>(pptr() - pbase());
+        // What cannot be written is dropped, so that a closed terminal cannot hold the program up.
+        setp(m_buffer, m_buffer + sizeof m_buffer);
+        while (left > 0) {
+            const ssize_t written = ::write(m_descriptor, data, left);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                return -1;
+            data += written;
+            left -= static_cast<size_t>(written);
+        }
+        return 0;
+    }
+
+private:
+    int m_descriptor;
+    char m_buffer[4096];
+};
 
 // --pick: one pick from a still picture of the screen, printed as --convert prints a code. Where the desktop
 // lets no program read the screen, its portal takes the picture (or, failing that, picks the colour itself).
@@ -38,16 +82,21 @@ int PickOnce(const std::string& format, const std::vector<tw::core::ColorTemplat
 {
     tw::platform::QtScreen screen;
     tw::platform::DBusScreenshotPortal portal;
+    DescriptorBuffer outBuffer(STDOUT_FILENO);
+    DescriptorBuffer errBuffer(STDERR_FILENO);
+    std::ostream out(&outBuffer);
+    std::ostream err(&errBuffer);
     int status = static_cast<int>(tw::core::ExitStatus::NothingPicked);
     std::unique_ptr<tw::FrozenPick> pick;
     const auto print = [&](tw::core::ColorValue color) {
-        tw::core::PrintColor(color, format, templates, std::cout);
-        std::cout.flush();
+        tw::core::PrintColor(color, format, templates, out);
+        out.flush();
         status = static_cast<int>(tw::core::ExitStatus::Done);
         QCoreApplication::exit(0);
     };
-    const auto fail = [](const QString& why) {
-        std::cerr << kProgram << ": " << why.toStdString() << ", so nothing can be picked\n";
+    const auto fail = [&](const QString& why) {
+        err << kProgram << ": " << why.toStdString() << ", so nothing can be picked\n";
+        err.flush();
         QCoreApplication::exit(0);
     };
     const auto show = [&](QImage picture) {
@@ -73,9 +122,9 @@ int PickOnce(const std::string& format, const std::vector<tw::core::ColorTemplat
         return QStringLiteral("the desktop could not take a picture of the screen (%1)").arg(result.detail);
     };
     if (!screen.needsDesktopPortal()) {
-        std::optional<QImage> snapshot = screen.grabDesktop();
+        std::optional<QImage> snapshot = tw::TakeSnapshot(screen);
         if (!snapshot) {
-            std::cerr << kProgram << ": the screen cannot be read here, so nothing can be picked\n";
+            err << kProgram << ": the screen cannot be read here, so nothing can be picked\n";
             return status;
         }
         show(std::move(*snapshot));
@@ -112,9 +161,20 @@ int main(int argc, char* argv[])
     if (!commandLine.format.empty())
         templates
             = tw::ReadTemplates(tw::platform::IniSettingsStore(tw::platform::IniSettingsStore::defaultFilePath()));
-    if (const auto status
-        = tw::core::AnswerWithoutWindow(commandLine, kProgram, PROJECT_VERSION, std::cout, std::cerr, templates))
-        return static_cast<int>(*status);
+    if (commandLine.action != tw::core::CommandLine::Action::Run) {
+        DescriptorBuffer outBuffer(STDOUT_FILENO);
+        DescriptorBuffer errBuffer(STDERR_FILENO);
+        std::ostream out(&outBuffer);
+        std::ostream err(&errBuffer);
+        // As std::cerr: each message at once, after what went to out before it.
+        err.tie(&out);
+        err.setf(std::ios_base::unitbuf);
+        if (const auto status
+            = tw::core::AnswerWithoutWindow(commandLine, kProgram, PROJECT_VERSION, out, err, templates)) {
+            out.flush();
+            return static_cast<int>(*status);
+        }
+    }
 
     // The window system sees the program's name and its own options only, so that it can never take FILE for
     // one of them. It keeps the count and the strings for as long as it runs.
@@ -127,7 +187,9 @@ int main(int argc, char* argv[])
     toolkitArgv.push_back(nullptr);
     int toolkitArgc = static_cast<int>(toolkitStrings.size());
 
+    tw::MarkStartUp("main");
     QApplication app(toolkitArgc, toolkitArgv.data());
+    tw::MarkStartUp("application");
     QApplication::setApplicationName(QStringLiteral("tintwise-color-picker"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     // The program ends through the main window's shutdown, never because a dialog was the last window closed.
@@ -137,34 +199,13 @@ int main(int argc, char* argv[])
     if (commandLine.action == tw::core::CommandLine::Action::Pick)
         return PickOnce(commandLine.format, templates);
 
-    tw::platform::QtPrompter prompter;
-    tw::platform::QtSystemColors systemColors;
-    tw::platform::IniSettingsStore settings(tw::platform::IniSettingsStore::defaultFilePath());
-    tw::platform::QtClipboard clipboard;
-    tw::platform::QtScreen screen;
-    tw::platform::DBusScreenshotPortal portal;
-    tw::platform::QtFileDialogs fileDialogs;
-    tw::platform::QtTray tray;
-    tw::platform::QtColorDialog colorDialog;
-    const QString programPath = QCoreApplication::applicationFilePath();
-    tw::platform::XdgFileAssociations associations(programPath);
-    tw::platform::QtShell shell(programPath, QFileInfo(settings.filePath()).absolutePath());
+    tw::platform::QtServices os;
 
     // Single instance: a second start hands its command line to the running copy and ends.
-    // A name whose bytes are no text in this system's encoding would come back as a different name: the file
-    // is not opened by a name it does not have, and the user is told so plainly.
-    const QByteArray rawPath(commandLine.path.c_str());
-    QString path = tw::AbsoluteCommandLinePath(QFile::decodeName(rawPath));
-    if (QFile::encodeName(QFile::decodeName(rawPath)) != rawPath) {
-        path.clear();
-        prompter.ask(nullptr,
-            { QStringLiteral("The name of the file given on the command line is not valid text in this system's "
-                             "encoding, so the file cannot be opened. Rename the file and open it again."),
-                QStringLiteral("Tintwise Color Picker"), tw::core::MessageIcon::Exclamation,
-                tw::platform::PromptButtons::Ok, tw::platform::PromptAnswer::Ok });
-    }
+    const QString path = tw::CommandLinePath(QByteArray::fromStdString(commandLine.path), os.prompter);
+    tw::MarkStartUp("services");
     tw::platform::LocalSocketInstance instance;
-    switch (tw::ClaimOrHandOver(settings, prompter, instance, path)) {
+    switch (tw::ClaimOrHandOver(os.settings, os.prompter, instance, path)) {
     case tw::StartDecision::RunHere:
         break;
     case tw::StartDecision::HandedOver:
@@ -173,12 +214,17 @@ int main(int argc, char* argv[])
         return static_cast<int>(tw::core::ExitStatus::NotHandedOver);
     }
 
-    tw::MainWindow window({ prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog,
-        associations, shell, portal });
+    tw::MarkStartUp("single instance claimed");
+    tw::MainWindow window({ os.prompter, os.systemColors, os.settings, os.clipboard, os.screen, os.fileDialogs, os.tray,
+        os.colorDialog, os.associations, os.shell, os.portal });
+    tw::MarkStartUp("main window built");
     window.setCommandLine(path);
     window.continueFormLoad();
+    tw::MarkStartUp("settings restored");
     window.show();
+    tw::MarkStartUp("shown");
     instance.setReceiver([&window](const QString& handedOver) { window.receiveHandOver(handedOver); });
+    QObject::connect(&window, &tw::MainWindow::startUpFinished, &window, [] { tw::platform::ReleaseFreedMemory(); });
     // Ended by the system (kill, Ctrl+C in a terminal, a closed terminal, the session ending): the same
     // orderly shutdown as closing the window, so the settings are saved and "Cap" is emptied. A request that
     // came during start-up waits in the notifier until the event loop runs.

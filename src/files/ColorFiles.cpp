@@ -12,10 +12,13 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLoggingCategory>
 
 namespace tw {
 
 namespace {
+    Q_LOGGING_CATEGORY(lcFiles, "tw.files", QtWarningMsg)
+
     FileKind Kind()
     {
         return { QStringLiteral("Tintwise Color Picker Color (*.tcpc)"), QStringLiteral("*.tcpc") };
@@ -69,6 +72,9 @@ void ColorFiles::saveColor(ColorSlot slot)
 
 bool ColorFiles::openCommandLineFile(const QString& path)
 {
+    // The path exactly as it came, percent-encoded so that any byte shows on one line.
+    qCDebug(
+        lcFiles, "opening the file named on the command line: %s", path.toUtf8().toPercentEncoding("/").constData());
     // A relative path names a file in the folder the program was started from.
     const QFileInfo file(path);
     const ReadResult read = ReadEncodedFile(file.absoluteFilePath());

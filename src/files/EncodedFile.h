@@ -37,6 +37,12 @@ struct SaveResult {
 
 // Encodes the plain text and writes it as the file's only line, ended by CR LF. The file is replaced in one
 // step: a failed or interrupted save leaves whatever file was there as it was.
+//
+// The new text is written to a hidden temporary file next to the target (".<name>.tintwise-XXXXXX", the name
+// shortened when it would be too long), synced and renamed over the target; a symbolic link is followed, so the
+// file it points to is replaced. The writer holds a lock on its temporary file until the rename, and every save
+// first removes the temporary files of the same target that no writer holds any more: those a save that was
+// killed left behind (on a file system without locks, those older than a minute).
 SaveResult WriteEncodedFile(const QString& path, std::string_view plain, const core::UnitRandom& random);
 
 // The message that tells the user a save failed and nothing was replaced.

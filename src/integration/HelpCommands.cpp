@@ -44,9 +44,9 @@ namespace {
 
 const QStringList& HelpCommands::manualImages()
 {
-    static const QStringList images
-        = { QStringLiteral("main-window.png"), QStringLiteral("compact.png"), QStringLiteral("history.png"),
-              QStringLiteral("mini-picker.png"), QStringLiteral("html-editor.png"), QStringLiteral("dark-scheme.png") };
+    static const QStringList images = { QStringLiteral("main-window.png"), QStringLiteral("compact.png"),
+        QStringLiteral("history.png"), QStringLiteral("mini-picker.png"), QStringLiteral("html-editor.png"),
+        QStringLiteral("dark-scheme.png"), QStringLiteral("web-section.png") };
     return images;
 }
 

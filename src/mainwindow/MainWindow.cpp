@@ -15,6 +15,7 @@
 #include "integration/Associations.h"
 #include "integration/HelpCommands.h"
 #include "mainwindow/MainMenu.h"
+#include "mainwindow/StartUp.h"
 #include "model/WorkingColors.h"
 #include "palette/PaletteGrid.h"
 #include "platform/Prompter.h"
@@ -455,11 +456,14 @@ void MainWindow::changeEvent(QEvent* event)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == centralWidget() && event->type() == QEvent::Paint) {
+        MarkStartUp("first paint");
         centralWidget()->removeEventFilter(this);
         // The checks of the file associations and the tip speak over the window once it is on the screen.
         QTimer::singleShot(0, this, [this] {
             d->associations->checkAtStartUp();
             showCodesTipOnce();
+            MarkStartUp("start-up checks done");
+            Q_EMIT startUpFinished();
         });
     }
     return QMainWindow::eventFilter(watched, event);

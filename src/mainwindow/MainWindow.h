@@ -53,6 +53,10 @@ public:
     // Records Color #1 (1) or Color #2 (any other number) as the newest history entry.
     void History(int which);
 
+Q_SIGNALS:
+    // The window is on the screen and the checks that follow its first paint are through.
+    void startUpFinished();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -86,7 +86,6 @@ PaletteGrid::PaletteGrid(WorkingColors& colors, EditMenu menu, platform::Prompte
     cmdPalHelp->setObjectName(QStringLiteral("cmdPalHelp"));
     cmdPalHelp->setToolTip(tr("Hint"));
     cmdPalHelp->setAccessibleName(tr("Hint"));
-    cmdPalHelp->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     // The hint button keeps its room while hidden, so ticking "Edit" does not move the layout.
     QSizePolicy keepRoom = cmdPalHelp->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
@@ -193,6 +192,10 @@ void PaletteGrid::addColor(ColorSlot slot)
 
 void PaletteGrid::onEditModeToggled(bool on)
 {
+    // The style's icon comes from the icon theme, whose first look-up is slow: it is taken when the button is
+    // first shown. The button's size follows its icon size, not its icon, so nothing moves.
+    if (on && cmdPalHelp->icon().isNull())
+        cmdPalHelp->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     cmdPalHelp->setVisible(on);
     for (PaletteBox* box : m_boxes)
         box->setAcceptDrops(on);

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
 #include <QScreen>
 
 #include <cmath>
@@ -19,18 +20,22 @@ namespace tw::platform {
 class Screen {
 public:
     virtual ~Screen() = default;
-    // A picture of the whole desktop (the rectangle round all monitors; what lies between them shows no
-    // screen), or nothing when the screen cannot be read (no X11 access, for example in a Wayland session):
-    // a failed grab is never handed out as a black picture.
-    virtual std::optional<QImage> grabDesktop() = 0;
-    // The pointer now, counted in device pixels from the top-left corner of the picture grabDesktop takes;
-    // on a scaled monitor every device pixel can be reached, not only every second one.
+    // The part of the display a snapshot covers, in device pixels of the whole display (the X server's root
+    // window): the rectangle round all monitors. Empty when the screen cannot be read (no screen, or a
+    // Wayland session, where the desktop portal takes the picture instead).
+    virtual QRect snapshotArea() const = 0;
+    // A picture of a rectangle of the display, counted as snapshotArea counts, taken now and pixel for pixel;
+    // what lies between monitors shows no screen. Nothing when it cannot be read: a failed grab is never
+    // handed out as a black picture. A small rectangle is read quickly whatever the size of the display.
+    virtual std::optional<QImage> grab(QRect rectangle) = 0;
+    // The pointer now, counted in device pixels from the top-left corner of snapshotArea(); on a scaled
+    // monitor every device pixel can be reached, not only every second one.
     virtual QPoint cursorPosition() const = 0;
     // True where this program cannot read the screen itself and must ask the desktop for a picture (a
     // Wayland session, or an X11 program under Xwayland, whose grabs come back black).
     virtual bool needsDesktopPortal() const = 0;
-    // Puts the pointer on a device pixel of that picture, where the desktop lets a program move the pointer
-    // (the arrow keys of a pick move it by one device pixel, also on a scaled monitor).
+    // Puts the pointer on a device pixel counted as cursorPosition counts, where the desktop lets a program
+    // move the pointer (the arrow keys of a pick move it by one device pixel, also on a scaled monitor).
     virtual void placePointer(QPoint pixel) = 0;
 };
 

@@ -33,7 +33,7 @@ class FrozenScreen;
 class FrozenPick : public QObject {
     Q_OBJECT
 public:
-    // picture: the whole desktop, either in device pixels (as Screen::grabDesktop gives it) or at any other
+    // picture: the whole desktop, either in device pixels (as Screen::grab gives the snapshot area) or at any other
     // size (a portal's picture), in which case each monitor shows its share of it. screen, where given,
     // places the pointer on the device pixel the arrow keys reach.
     explicit FrozenPick(QImage picture, platform::Screen* screen = nullptr, QObject* parent = nullptr);

@@ -79,6 +79,11 @@ MiniPicker::MiniPicker(WorkingColors& colors, Services services, QWidget& mainWi
     layout->addLayout(buttons, 2, 0, 1, 2);
 
     m_drag = new TargetDrag(*Picture1, services.screen, services.prompter, *this);
+    // A press draws the view around the point of the last drag first.
+    m_drag->setFirstPart([this](QSize screen) {
+        const core::PixelRect source = viewGeometry(m_drag->point(), screen).source;
+        return QRect(source.x, source.y, source.width, source.height) | QRect(m_drag->point(), QSize(1, 1));
+    });
     connect(m_drag, &TargetDrag::started, this, [this](Qt::MouseButton button) {
         if (button == Qt::LeftButton || button == Qt::RightButton)
             blnColor2 = button == Qt::RightButton;
@@ -101,17 +106,26 @@ bool MiniPicker::blnDragging() const
     return m_drag->dragging();
 }
 
-void MiniPicker::RenderMiniZoom()
+core::ZoomGeometry MiniPicker::viewGeometry(QPoint point, QSize screen) const
 {
     const int side = picZoom->viewSize();
+    return core::ComputeZoomGeometry({ side, side, kMiniZoom, point.x(), point.y(), screen.width(), screen.height() });
+}
+
+void MiniPicker::RenderMiniZoom()
+{
     const QPoint point = m_drag->point();
-    const QSize screen = m_drag->screenSize();
-    const core::ZoomGeometry geometry
-        = core::ComputeZoomGeometry({ side, side, kMiniZoom, point.x(), point.y(), screen.width(), screen.height() });
-    const std::optional<QImage>& snapshot = m_drag->snapshot();
-    picZoom->render(snapshot ? &*snapshot : nullptr, geometry, { false, true });
-    if (snapshot && snapshot->valid(point))
-        pick(SnapshotPixel(*snapshot, point));
+    const core::ZoomGeometry geometry = viewGeometry(point, m_drag->screenSize());
+    Snapshot* snapshot = m_drag->snapshot();
+    if (!snapshot) {
+        picZoom->render(nullptr, {}, geometry, { false, true });
+        return;
+    }
+    const core::PixelRect& source = geometry.source;
+    const Snapshot::Part part = snapshot->part(QRect(source.x, source.y, source.width, source.height));
+    picZoom->render(&part.picture, part.origin, geometry, { false, true });
+    if (const std::optional<core::ColorValue> value = snapshot->pixel(point))
+        pick(*value);
 }
 
 void MiniPicker::picZoom_MouseDown(QPoint viewPixel)

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/ColorValue.h"
+#include "core/ZoomGeometry.h"
 
 #include <QImage>
 #include <QPoint>
@@ -68,6 +69,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the view shows around a point, for a screen of the given size.
+    core::ZoomGeometry viewGeometry(QPoint point, QSize screen) const;
     // One pick, one colour: shown in picColor and lblRGB, copied by "C" and handed over by "Done" alike.
     void pick(core::ColorValue value);
 

@@ -101,6 +101,12 @@ ScreenSampler::ScreenSampler(WorkingColors& colors, Services services, QWidget& 
     Picture1->setAccessibleName(tr("Target: drag it over the screen to pick a color"));
     m_drag = new TargetDrag(*Picture1, services.screen, services.prompter, window);
     fraZoom = new ZoomFrame(kViewSize, &window);
+    // A press draws the view around the scroll bars' point first.
+    m_drag->setFirstPart([this](QSize screen) {
+        const QPoint point(fraZoom->hsbZoomX->value(), fraZoom->vsbZoomY->value());
+        const core::PixelRect source = viewGeometry(point, screen).source;
+        return QRect(source.x, source.y, source.width, source.height) | QRect(point, QSize(1, 1));
+    });
     cmdMini = new QPushButton(tr("Mini Color Picker"), &window);
     cmdMini->setObjectName(QStringLiteral("cmdMini"));
 
@@ -238,9 +244,14 @@ bool ScreenSampler::blnIgnoreUp() const
     return m_drag->ignoreUp();
 }
 
-const std::optional<QImage>& ScreenSampler::picDesk() const
+std::optional<QImage> ScreenSampler::picDesk() const
 {
-    return m_drag->snapshot();
+    Snapshot* snapshot = m_drag->snapshot();
+    if (!snapshot)
+        return std::nullopt;
+    snapshot->readRest();
+    const Snapshot::Part whole = snapshot->part(QRect(QPoint(), snapshot->size()));
+    return whole.picture;
 }
 
 void ScreenSampler::onDragStarted(Qt::MouseButton button)
@@ -277,31 +288,40 @@ void ScreenSampler::RenderZoom()
         takeLiveColor();
 }
 
+core::ZoomGeometry ScreenSampler::viewGeometry(QPoint point, QSize screen) const
+{
+    const int side = fraZoom->picZoom->viewSize();
+    const double z = core::ZoomFactor(fraZoom->zoomPercent(), fraZoom->chkGrid->isChecked());
+    return core::ComputeZoomGeometry({ side, side, z, point.x(), point.y(), screen.width(), screen.height() });
+}
+
 void ScreenSampler::redraw()
 {
     const int percent = fraZoom->zoomPercent();
-    const bool gridChecked = fraZoom->chkGrid->isChecked();
-    const int side = fraZoom->picZoom->viewSize();
     const core::ZoomGeometry geometry
-        = core::ComputeZoomGeometry({ side, side, core::ZoomFactor(percent, gridChecked), fraZoom->hsbZoomX->value(),
-            fraZoom->vsbZoomY->value(), m_drag->screenSize().width(), m_drag->screenSize().height() });
-    const std::optional<QImage>& snapshot = m_drag->snapshot();
-    fraZoom->picZoom->render(snapshot ? &*snapshot : nullptr, geometry,
-        { core::GridShown(percent, gridChecked), fraZoom->chkCross->isChecked() });
+        = viewGeometry({ fraZoom->hsbZoomX->value(), fraZoom->vsbZoomY->value() }, m_drag->screenSize());
+    const ZoomOverlay overlay { core::GridShown(percent, fraZoom->chkGrid->isChecked()),
+        fraZoom->chkCross->isChecked() };
+    Snapshot* snapshot = m_drag->snapshot();
+    if (!snapshot) {
+        fraZoom->picZoom->render(nullptr, {}, geometry, overlay);
+        return;
+    }
+    const core::PixelRect& source = geometry.source;
+    const Snapshot::Part part = snapshot->part(QRect(source.x, source.y, source.width, source.height));
+    fraZoom->picZoom->render(&part.picture, part.origin, geometry, overlay);
 }
 
 void ScreenSampler::takeLiveColor()
 {
     const QPoint point(fraZoom->hsbZoomX->value(), fraZoom->vsbZoomY->value());
-    const std::optional<QImage>& snapshot = m_drag->snapshot();
-    if (!snapshot || !snapshot->valid(point))
+    Snapshot* snapshot = m_drag->snapshot();
+    const std::optional<core::ColorValue> value = snapshot ? snapshot->average(point, m_average) : std::nullopt;
+    if (!value)
         return;
     // The snapshot's own pixels (the mean of the square the user chose), at every zoom level: a reduced view
     // no longer shows every pixel. The release records the colour; the moves before it do not.
-    const core::PixelRows rows { reinterpret_cast<const std::uint32_t*>(snapshot->constBits()), snapshot->width(),
-        snapshot->height(), static_cast<int>(snapshot->bytesPerLine() / 4) };
-    const core::ColorValue color = core::AverageSquare(rows, point.x(), point.y(), m_average).value_or(0);
-    m_colors.take(m_targetColor2 ? ColorSlot::Two : ColorSlot::One, color, WithoutRecord());
+    m_colors.take(m_targetColor2 ? ColorSlot::Two : ColorSlot::One, *value, WithoutRecord());
 }
 
 void ScreenSampler::cboZoom_Click()

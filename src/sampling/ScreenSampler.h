@@ -1,4 +1,5 @@
 #pragma once
+#include "core/ZoomGeometry.h"
 #include "platform/ScreenshotPortal.h"
 #include "platform/SettingsStore.h"
 
@@ -97,7 +98,8 @@ public:
     bool blnDragging() const;
     bool blnIgnoreUp() const;
     bool blnTargetColor2() const { return m_targetColor2; }
-    const std::optional<QImage>& picDesk() const;
+    // The snapshot of the last press as a whole (the rest of the screen is read first when it was not yet).
+    std::optional<QImage> picDesk() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -107,6 +109,8 @@ private:
     void onDragEnded(Qt::MouseButton button);
     // RenderZoom without taking a colour: the redraws of the options and the zoom keep both colours.
     void redraw();
+    // What the view shows around a point at the current zoom, for a screen of the given size.
+    core::ZoomGeometry viewGeometry(QPoint point, QSize screen) const;
     void takeLiveColor();
     bool handleKey(const QKeyEvent& event);
     void handleWheel(const QWheelEvent& event);

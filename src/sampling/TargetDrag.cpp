@@ -5,7 +5,19 @@
 #include "sampling/TargetPicture.h"
 #include "widgets/Prompts.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 namespace tw {
+
+namespace {
+
+    // Reads the rest of the snapshot of a press.
+    const QEvent::Type kReadRest = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+    constexpr int kFirstPartSide = 128;
+
+} // namespace
 
 TargetDrag::TargetDrag(TargetPicture& target, platform::Screen& screen, platform::Prompter& prompter, QWidget& window)
     : QObject(&target)
@@ -34,7 +46,11 @@ void TargetDrag::press(Qt::MouseButton button)
     if (m_takeOver && m_takeOver(button))
         return;
     // The snapshot comes first: a screen that cannot be read starts no drag and changes nothing.
-    std::optional<QImage> snapshot = TakeSnapshot(m_screen);
+    const QSize screen = m_screen.snapshotArea().size();
+    const QRect first = m_firstPart
+        ? m_firstPart(screen)
+        : QRect(m_point - QPoint(kFirstPartSide / 2, kFirstPartSide / 2), QSize(kFirstPartSide, kFirstPartSide));
+    std::optional<Snapshot> snapshot = Snapshot::Take(m_screen, first);
     if (!snapshot) {
         Tell(m_prompter, &m_window, ScreenUnreadableMessage());
         return;
@@ -48,6 +64,16 @@ void TargetDrag::press(Qt::MouseButton button)
     m_snapshot = std::move(snapshot);
     m_screenSize = m_snapshot->size();
     Q_EMIT started(button);
+    // The rest of the screen is read once the first frame is out: the repaint that the press asked for was
+    // posted at the same low priority before this, and goes to the window system first.
+    QCoreApplication::postEvent(this, new QEvent(kReadRest), Qt::LowEventPriority);
+}
+
+void TargetDrag::customEvent(QEvent* event)
+{
+    if (event->type() == kReadRest && m_snapshot)
+        m_snapshot->readRest();
+    QObject::customEvent(event);
 }
 
 void TargetDrag::move(Qt::MouseButtons buttons, QPoint devicePixel)

@@ -77,7 +77,7 @@ void ZoomView::clearPicture()
     m_picture.fill(platform::ToQColor(kZoomBackground));
 }
 
-void ZoomView::render(const QImage* snapshot, const core::ZoomGeometry& geometry, ZoomOverlay overlay)
+void ZoomView::render(const QImage* snapshot, QPoint origin, const core::ZoomGeometry& geometry, ZoomOverlay overlay)
 {
     m_geometry = geometry;
     m_overlay = overlay;
@@ -89,7 +89,7 @@ void ZoomView::render(const QImage* snapshot, const core::ZoomGeometry& geometry
         // No smoothing: every screen pixel stays one block of a single colour.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(QRect(destination.x, destination.y, destination.width, destination.height), *snapshot,
-            QRect(source.x, source.y, source.width, source.height));
+            QRect(source.x - origin.x(), source.y - origin.y(), source.width, source.height));
     }
     updateShownPicture();
     update();

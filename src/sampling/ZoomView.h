@@ -35,8 +35,9 @@ public:
     void setViewSize(int viewSize);
 
     // Redraws the picture: the snapshot's source rectangle scaled into the destination rectangle, background
-    // elsewhere (everywhere when there is no snapshot).
-    void render(const QImage* snapshot, const core::ZoomGeometry& geometry, ZoomOverlay overlay);
+    // elsewhere (everywhere when there is no snapshot). snapshot may hold a part of the snapshot only, whose
+    // top-left corner lies at origin in the snapshot; what of the source it does not hold shows background.
+    void render(const QImage* snapshot, QPoint origin, const core::ZoomGeometry& geometry, ZoomOverlay overlay);
 
     // The colour the view shows at a pixel of the picture, read from the picture under the grid and the box,
     // so a point on a grid line or on the box gives the screen pixel of its cell. Outside the view: background.

@@ -75,7 +75,15 @@ ContrastPanel::ContrastPanel(WorkingColors& colors, QWidget* parent)
     grid->setColumnStretch(3, 1);
     connect(m_swap, &QPushButton::clicked, this, &ContrastPanel::swap);
 
-    connect(&m_colors, &WorkingColors::changed, this, &ContrastPanel::refresh);
+    connect(&m_colors, &WorkingColors::changed, this, [this] {
+        if (isVisible())
+            refresh();
+    });
+}
+
+void ContrastPanel::showEvent(QShowEvent* event)
+{
+    QGroupBox::showEvent(event);
     refresh();
 }
 

@@ -12,7 +12,8 @@ class WorkingColors;
 
 // "Contrast": how well Color #1 reads on Color #2, live as either changes: the WCAG 2 contrast ratio with its
 // AA and AAA results for normal and large text and for non-text parts, the APCA lightness contrast Lc of Color #1
-// as text on Color #2, and sample text in both colours both ways round. "Swap" exchanges the two colours.
+// as text on Color #2, and sample text in both colours both ways round. "Swap" exchanges the two colours. The
+// figures are worked out only while the panel is on the screen, and afresh when it comes back.
 class ContrastPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -21,6 +22,9 @@ public:
     // Color #1 becomes Color #2 and the other way round; neither is recorded in the history again, and the
     // current colour stays the current one.
     void swap();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void refresh();

@@ -2,10 +2,8 @@
 
 #include "model/WorkingColors.h"
 #include "platform/Clipboard.h"
-#include "platform/SettingsKeys.h"
 #include "widgets/Buttons.h"
 #include "widgets/Prompts.h"
-#include "widgets/SettingsWrites.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -35,18 +33,13 @@ namespace {
         return static_cast<std::size_t>(notation);
     }
 
-    QString RowKey(core::CssNotation notation)
-    {
-        return QString(keys::kCssRowPrefix) + QString::fromLatin1(core::CssNotationName(notation));
-    }
-
 } // namespace
 
-CssRows::CssRows(WorkingColors& colors, Services services, Menu menu, QWidget* parent)
+CssRows::CssRows(WorkingColors& colors, Services services, RowItems rowItems, QWidget* parent)
     : QGroupBox(tr("CSS Color Values"), parent)
     , m_colors(colors)
     , m_services(services)
-    , m_menu(menu)
+    , m_rowItems(rowItems)
 {
     setObjectName(QStringLiteral("fraCss"));
     auto* grid = new QGridLayout(this);
@@ -95,19 +88,19 @@ CssRows::CssRows(WorkingColors& colors, Services services, Menu menu, QWidget* p
     m_clipped->hide();
     grid->addWidget(m_clipped, kCssRowCount + 1, 0, 1, 5);
 
-    EnableCommand(menu.showAll, this, [this] { chooseRows(0); });
-    EnableCommand(menu.showNone, this, [this] { chooseRows(1); });
-    for (QAction* item : menu.rows) {
-        item->setChecked(true);
-        EnableCommand(item, this, [this] { chooseRows(2); });
-    }
-
     connect(&m_colors, &WorkingColors::changed, this, [this](ColorSlot slot) {
         // A colour that changes any other way than by its CSS entry is no longer the clipped one.
         if (!m_taking)
             m_clippedNotes[IndexOf(slot)].clear();
-        show(slot);
+        if (isVisible())
+            show(slot);
     });
+    layOut();
+}
+
+void CssRows::showEvent(QShowEvent* event)
+{
+    QGroupBox::showEvent(event);
     show(ColorSlot::One);
     show(ColorSlot::Two);
 }
@@ -202,31 +195,11 @@ bool CssRows::eventFilter(QObject* watched, QEvent* event)
     return QGroupBox::eventFilter(watched, event);
 }
 
-void CssRows::restoreSettings(const platform::SettingsStore& settings)
-{
-    for (const core::CssNotation notation : core::kCssNotations)
-        m_menu.rows[IndexOf(notation)]->setChecked(settings.readBool(keys::kMain, RowKey(notation), true));
-    layOut();
-}
-
-void CssRows::chooseRows(int which)
-{
-    // 0: every row, 1: none, 2: as the check marks stand (an item toggles its own mark before this runs).
-    if (which != 2)
-        for (QAction* item : m_menu.rows)
-            item->setChecked(which == 0);
-    QList<platform::SettingsChange> changes;
-    for (const core::CssNotation notation : core::kCssNotations)
-        changes.append(platform::BoolSetting(RowKey(notation), m_menu.rows[IndexOf(notation)]->isChecked()));
-    m_services.writes.apply(keys::kMain, changes);
-    layOut();
-}
-
 void CssRows::layOut()
 {
     bool any = false;
     for (const core::CssNotation notation : core::kCssNotations) {
-        const bool shown = m_menu.rows[IndexOf(notation)]->isChecked();
+        const bool shown = m_rowItems[IndexOf(notation)]->isChecked();
         Row& row = m_rows[IndexOf(notation)];
         row.caption->setVisible(shown);
         for (std::size_t s = 0; s < 2; ++s) {

@@ -16,11 +16,11 @@
 
 namespace tw {
 
-TemplateRows::TemplateRows(WorkingColors& colors, Services services, QAction* editItem, QWidget* parent)
+TemplateRows::TemplateRows(WorkingColors& colors, Services services, QWidget* parent)
     : QGroupBox(tr("Templates"), parent)
     , m_colors(colors)
     , m_services(services)
-    , m_templates(core::PredefinedTemplates())
+    , m_templates(ReadTemplates(services.writes.store()))
 {
     setObjectName(QStringLiteral("fraTemplates"));
     auto* column = new QVBoxLayout(this);
@@ -41,16 +41,19 @@ TemplateRows::TemplateRows(WorkingColors& colors, Services services, QAction* ed
     auto* editButton = MakeButton(this, "cmdTemplates", tr("Edit..."), tr("Add, change or remove templates"));
     column->addWidget(editButton, 0, Qt::AlignRight);
     connect(editButton, &QPushButton::clicked, this, &TemplateRows::edit);
-    EnableCommand(editItem, this, [this] { edit(); });
 
-    connect(&m_colors, &WorkingColors::changed, this, &TemplateRows::show);
+    connect(&m_colors, &WorkingColors::changed, this, [this](ColorSlot slot) {
+        if (isVisible())
+            show(slot);
+    });
     rebuild();
 }
 
-void TemplateRows::restoreSettings(const platform::SettingsStore& settings)
+void TemplateRows::showEvent(QShowEvent* event)
 {
-    m_templates = ReadTemplates(settings);
-    rebuild();
+    QGroupBox::showEvent(event);
+    show(ColorSlot::One);
+    show(ColorSlot::Two);
 }
 
 void TemplateRows::keep(const std::vector<core::ColorTemplate>& list)
@@ -124,8 +127,10 @@ void TemplateRows::rebuild()
     m_problems->setText(problems.join(u'\n'));
     m_problems->setVisible(!problems.isEmpty());
     m_rowArea->setVisible(!m_rows.empty());
-    show(ColorSlot::One);
-    show(ColorSlot::Two);
+    if (isVisible()) {
+        show(ColorSlot::One);
+        show(ColorSlot::Two);
+    }
 }
 
 void TemplateRows::show(ColorSlot slot)

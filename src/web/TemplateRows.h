@@ -2,48 +2,41 @@
 #include "core/Template.h"
 #include "model/ColorSlot.h"
 #include "platform/SettingsStore.h"
+#include "web/RowServices.h"
 
 #include <QGroupBox>
 #include <QPointer>
 
 #include <vector>
 
-class QAction;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace tw::platform {
-class Clipboard;
-class Prompter;
-} // namespace tw::platform
-
 namespace tw {
 
-class SettingsWrites;
 class TemplateEditor;
 class WorkingColors;
 
 // "Templates": the user's own notations, each a row with both working colours written by its pattern and a copy
 // button per colour. A template whose pattern is malformed, or whose name is taken, has no row; the frame says
-// which one and why. "Edit..." (and the menu item) opens the editor; the list it keeps is saved in the settings.
+// which one and why. "Edit..." opens the editor; the list it keeps is saved in the settings.
 class TemplateRows : public QGroupBox {
     Q_OBJECT
 public:
-    struct Services {
-        platform::Prompter& prompter;
-        platform::Clipboard& clipboard;
-        SettingsWrites& writes;
-    };
-    TemplateRows(WorkingColors& colors, Services services, QAction* editItem, QWidget* parent);
+    using Services = RowServices;
+    // The templates are the ones the settings keep.
+    TemplateRows(WorkingColors& colors, Services services, QWidget* parent);
 
-    void restoreSettings(const platform::SettingsStore& settings);
     const std::vector<core::ColorTemplate>& templates() const { return m_templates; }
     // Keeps list as the user's templates: saved in one write, and the rows follow.
     void keep(const std::vector<core::ColorTemplate>& list);
     // Opens the editor (not modal to the application: the colours can still be changed while it is open).
     void edit();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Row {

@@ -1,5 +1,7 @@
 #pragma once
 #include "platform/SettingsStore.h"
+#include "web/CssRows.h"
+#include "web/RowServices.h"
 
 #include <QObject>
 
@@ -9,36 +11,26 @@ class QAction;
 class QCheckBox;
 class QWidget;
 
-namespace tw::platform {
-class Clipboard;
-class Prompter;
-} // namespace tw::platform
-
 namespace tw {
 
 class ContrastPanel;
-class CssRows;
-class SettingsWrites;
 class TemplateRows;
 class WorkingColors;
 
 // The section below the code frames with the contrast of the two colours, their CSS notations and the user's
 // templates. "Contrast && CSS" shows or hides it as "Expand" does the slides: the window grows by it. Hidden
-// at first; the choice is kept with the window's other settings.
+// at first; the choice is kept with the window's other settings. The section's widgets are made the first time it
+// is shown. The CSS rows' items of the visible-rows menu are kept here, saved at once ("css-oklch", ...).
 class WebSection : public QObject {
     Q_OBJECT
 public:
     struct Menu {
         QAction* showAllRows;
         QAction* showNoRows;
-        std::array<QAction*, 8> cssRows;
+        std::array<QAction*, kCssRowCount> cssRows;
         QAction* editTemplates;
     };
-    struct Services {
-        platform::Prompter& prompter;
-        platform::Clipboard& clipboard;
-        SettingsWrites& writes;
-    };
+    using Services = RowServices;
     WebSection(WorkingColors& colors, Services services, Menu menu, QWidget& window);
 
     QCheckBox* toggle() const { return m_toggle; }
@@ -51,7 +43,14 @@ public:
     void saveSettings(QList<platform::SettingsChange>& changes) const;
 
 private:
+    enum class Rows { All, None, AsChecked };
+    void build();
     void layOut();
+    void chooseRows(Rows which);
+
+    WorkingColors& m_colors;
+    Services m_services;
+    Menu m_menu;
 
     QCheckBox* m_toggle = nullptr;
     QWidget* m_section = nullptr;

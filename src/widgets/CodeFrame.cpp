@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <optional>
 
 namespace tw {
 
@@ -88,14 +89,25 @@ namespace {
         return metrics.horizontalAdvance(text) + 2 * frame + margins.left() + margins.right() + 2 * 2 + 2;
     }
 
-    // The longest text a hex field shows: its prefix, six of the widest hex digit, its suffix.
-    QString LongestCode(const QLineEdit* edit, CodeField field)
+    // The widest hex digit in a field's font.
+    QChar WidestHexDigit(const QLineEdit* edit)
     {
+        const QFontMetrics metrics = edit->fontMetrics();
         QChar widest = u'0';
-        for (const QChar digit : QStringLiteral("0123456789ABCDEF")) {
-            if (edit->fontMetrics().horizontalAdvance(digit) > edit->fontMetrics().horizontalAdvance(widest))
+        int widestAdvance = metrics.horizontalAdvance(widest);
+        for (const QChar digit : QStringLiteral("123456789ABCDEF")) {
+            const int advance = metrics.horizontalAdvance(digit);
+            if (advance > widestAdvance) {
                 widest = digit;
+                widestAdvance = advance;
+            }
         }
+        return widest;
+    }
+
+    // The longest text a hex field shows: its prefix, six of the widest hex digit, its suffix.
+    QString LongestCode(QChar widest, CodeField field)
+    {
         const QString digits(6, widest);
         switch (field) {
         case CodeField::Html:
@@ -145,6 +157,8 @@ CodeFrame::CodeFrame(ColorSlot slot, QWidget* parent)
     grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(2);
 
+    // Every field has the frame's font: the widest digit is looked for once.
+    std::optional<QChar> widest;
     for (int i = 0; i < kCodeFieldCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
         auto* caption = new QLabel(tr(kCaptions[index]), panel);
@@ -162,7 +176,9 @@ CodeFrame::CodeFrame(ColorSlot slot, QWidget* parent)
             edit->setFixedWidth(std::max(34, FieldWidthFor(edit, QStringLiteral("255"))));
             edit->setMaxLength(32);
         } else {
-            edit->setMinimumWidth(FieldWidthFor(edit, LongestCode(edit, static_cast<CodeField>(i))));
+            if (!widest)
+                widest = WidestHexDigit(edit);
+            edit->setMinimumWidth(FieldWidthFor(edit, LongestCode(*widest, static_cast<CodeField>(i))));
         }
         if (first && IsRgbField(static_cast<CodeField>(i)))
             edit->setToolTip(tr("Press Enter to confirm a new color code value"));

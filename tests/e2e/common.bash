@@ -13,6 +13,22 @@ make_home() {
     fi
 }
 
+# The processes a test starts: each pid added to pids is killed when the script ends, and the home is removed.
+# Usage: end_processes_on_exit, then pids+=("$!") after each start.
+pids=()
+end_processes() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill -9 "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    # A test's own processes are gone; a settings write they made as they ended may still be landing.
+    rm -rf "$home" || true
+}
+end_processes_on_exit() {
+    trap end_processes EXIT
+}
+
 # Runs the command until it succeeds; fails, naming what it waited for, when the seconds have passed first.
 # Usage: wait_until SECONDS DESCRIPTION COMMAND [ARGUMENT...]
 wait_until() {

@@ -6,16 +6,7 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/common.bash"
 make_home $'[Main]\nblnCodesTip=True\n'
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill -9 "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    # A test's own processes are gone; a settings write they made as they ended may still be landing.
-    rm -rf "$home" || true
-}
-trap cleanup EXIT
+end_processes_on_exit
 main='^Tintwise Color Picker $'
 
 "$program" &

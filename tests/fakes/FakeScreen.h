@@ -1,18 +1,25 @@
 #pragma once
 #include "platform/Screen.h"
 
+#include <QList>
+
+#include <limits>
+
 namespace tw::test {
 
-// A screen the test paints: the snapshot is `image` (nothing while it is null), the pointer is `cursor`
-// (device pixels), wherever mouse events say it is.
+// A screen the test paints: the display is `image` (unreadable while it is null), the pointer is `cursor`
+// (device pixels), wherever mouse events say it is. Every rectangle read is kept in `grabbed`.
 class FakeScreen : public platform::Screen {
 public:
-    std::optional<QImage> grabDesktop() override
+    QRect snapshotArea() const override { return image.isNull() || portalOnly ? QRect() : image.rect(); }
+    std::optional<QImage> grab(QRect rectangle) override
     {
         ++grabs;
-        if (image.isNull())
+        grabbed.append(rectangle);
+        if (image.isNull() || portalOnly || rectangle.isEmpty() || !image.rect().contains(rectangle)
+            || qint64(rectangle.width()) * rectangle.height() > failGrabsLargerThan)
             return std::nullopt;
-        return image;
+        return image.copy(rectangle);
     }
     QPoint cursorPosition() const override
     {
@@ -34,6 +41,9 @@ public:
     QPoint cursor;
     int grabs = 0;
     int placements = 0;
+    QList<QRect> grabbed;
+    // A display that gives only small parts: a grab of more pixels fails.
+    qint64 failGrabsLargerThan = std::numeric_limits<qint64>::max();
     mutable int cursorReads = 0;
 };
 

@@ -188,8 +188,14 @@ private Q_SLOTS:
         PaletteGrid* grid = Look(f.window).fraPal();
         QVERIFY(!grid->box(0)->acceptDrops());
         QVERIFY(!grid->beginDrag(3)); // no drag outside edit mode
+        // The hint's icon comes with its first showing; the room the hidden button keeps is the same.
+        const QSize room = grid->cmdPalHelp->sizeHint();
+        const QPoint addAt = grid->cmdAdd1->pos();
         grid->chkEditPal->click();
         QVERIFY(grid->cmdPalHelp->isVisible());
+        QVERIFY(!grid->cmdPalHelp->icon().isNull());
+        QCOMPARE(grid->cmdPalHelp->sizeHint(), room);
+        QCOMPARE(grid->cmdAdd1->pos(), addAt);
         QVERIFY(grid->box(39)->acceptDrops());
         grid->cmdPalHelp->click();
         QCOMPARE(f.fakes.prompter.texts(),

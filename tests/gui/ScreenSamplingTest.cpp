@@ -71,6 +71,22 @@ bool PointerOverridden()
     return QGuiApplication::overrideCursor() != nullptr;
 }
 
+// Counts the screen's grabs at the moment the window repaints.
+struct GrabsAtRepaint : QObject {
+    const FakeScreen& screen;
+    QList<int> grabs;
+    explicit GrabsAtRepaint(const FakeScreen& watched)
+        : screen(watched)
+    {
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::UpdateRequest)
+            grabs.append(static_cast<int>(screen.grabbed.size()));
+        return false;
+    }
+};
+
 } // namespace
 
 class ScreenSamplingTest : public QObject {
@@ -178,6 +194,7 @@ private Q_SLOTS:
         QCOMPARE(t.zoom->picZoom->colorAt({ 85, 85 }), t.pixel({ 301, 17 }));
         QVERIFY(t.recorded().isEmpty());
 
+        const int grabs = t.f.fakes.screen.grabs;
         Release(t.target(), pressed);
         QVERIFY(!t.s->blnDragging());
         QVERIFY(!PointerOverridden());
@@ -186,7 +203,8 @@ private Q_SLOTS:
         QCOMPARE(Look(t.f.window).color(slot), t.pixel({ 301, 17 }));
         QCOMPARE(Look(t.f.window).color(other), otherBefore);
         QCOMPARE(Look(t.f.window).Combo1()->currentIndex(), ListIndexOf(slot));
-        QCOMPARE(t.f.fakes.screen.grabs, 1);
+        // The release does not read the screen again.
+        QCOMPARE(t.f.fakes.screen.grabs, grabs);
         // The snapshot stays for the view until the next press.
         QVERIFY(t.s->picDesk().has_value());
     }
@@ -349,6 +367,71 @@ private Q_SLOTS:
             QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel(p));
         }
         Release(t.target(), Qt::LeftButton);
+    }
+
+    // A press reads only the part of the screen its first frame shows, which is drawn at once; the rest is
+    // read once the event loop has sent that frame on its way. The screen may change in between (the press
+    // redraws parts of this window): what the first frame showed keeps the pixels it was drawn from.
+    void aPressReadsTheFirstFrameFirstAndTheRestAfterIt()
+    {
+        Sampling t;
+        t.setZoom(1000);
+        Press(t.target(), Qt::LeftButton);
+        QList<QRect>& grabbed = t.f.fakes.screen.grabbed;
+        QCOMPARE(grabbed.size(), 1);
+        QVERIFY(grabbed[0].contains(QRect(0, 0, 9, 9)));
+        QVERIFY(grabbed[0].width() * grabbed[0].height() < kScreenW * kScreenH / 100);
+        QCOMPARE(t.zoom->picZoom->colorAt({ 85, 85 }), t.pixel({ 0, 0 }));
+
+        t.f.fakes.screen.image.fill(Qt::white);
+        t.moveTo({ 2, 3 }, Qt::LeftButton);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 2, 3 }));
+        QCOMPARE(grabbed.size(), 1);
+
+        // The event loop repaints the window before it reads the rest.
+        GrabsAtRepaint repaints(t.f.fakes.screen);
+        t.f.window.installEventFilter(&repaints);
+        QCoreApplication::sendPostedEvents();
+        t.f.window.removeEventFilter(&repaints);
+        QVERIFY(!repaints.grabs.isEmpty());
+        QCOMPARE(repaints.grabs.first(), 1);
+        QCOMPARE(grabbed.size(), 2);
+        QCOMPARE(grabbed[1], QRect(0, 0, kScreenW, kScreenH));
+        t.moveTo({ 3, 2 }, Qt::LeftButton);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 3, 2 }));
+        t.moveTo({ 500, 400 }, Qt::LeftButton);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), 0x00FFFFFF);
+        Release(t.target(), Qt::LeftButton);
+        QCOMPARE(t.s->picDesk()->size(), QSize(kScreenW, kScreenH));
+        QCOMPARE(grabbed.size(), 2);
+    }
+
+    // A move, a zoom or a click in the view that needs more than the first part before the rest came reads
+    // the rest at once; a screen that will not give the rest gives each use the part it needs. The colours
+    // are the screen's own pixels either way.
+    void usesBeforeTheRestCameReadWhatTheyNeed_data()
+    {
+        QTest::addColumn<qint64>("largestGrab");
+        QTest::newRow("the rest read at once") << qint64(kScreenW) * kScreenH;
+        QTest::newRow("only small parts readable") << qint64(64 * 64);
+    }
+    void usesBeforeTheRestCameReadWhatTheyNeed()
+    {
+        QFETCH(qint64, largestGrab);
+        Sampling t;
+        t.f.fakes.screen.failGrabsLargerThan = largestGrab;
+        t.setZoom(3000);
+        Press(t.target(), Qt::LeftButton);
+        for (const QPoint p : { QPoint(kScreenW - 1, kScreenH - 1), QPoint(kScreenW - 1, 0), QPoint(300, 200) }) {
+            t.moveTo(p, Qt::LeftButton);
+            QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel(p));
+            QCOMPARE(t.zoom->picZoom->colorAt({ 85, 85 }), t.pixel(p));
+        }
+        t.setZoom(300);
+        const core::ZoomGeometry g = core::ComputeZoomGeometry({ 176, 176, 3.0, 300, 200, kScreenW, kScreenH });
+        QCOMPARE(t.zoom->picZoom->colorAt({ g.cellX - 3 * 20, g.cellY + 3 * 20 }), t.pixel({ 300 - 20, 200 + 20 }));
+        Release(t.target(), Qt::LeftButton);
+        QCOMPARE(Look(t.f.window).color(ColorSlot::One), t.pixel({ 300, 200 }));
     }
 
     // The view shows, in every cell, the screen pixel the geometry puts there, up to the screen's edges,

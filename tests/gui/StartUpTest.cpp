@@ -90,6 +90,22 @@ private Q_SLOTS:
         QCOMPARE(Look(window).color(ColorSlot::Two), 0);
     }
 
+    // The usual start, without a file, finds "Cmd" empty already and writes nothing at all.
+    void aStartWithTheStoredCommandLineWritesNothing()
+    {
+        FakeServices fakes;
+        FakeSingleInstance instance;
+        QVERIFY(fakes.settings.write(kMain, QStringLiteral("Cmd"), QString()));
+        const int writes = fakes.settings.writeCount();
+        QCOMPARE(ClaimOrHandOver(fakes.settings, fakes.prompter, instance, QString()), StartDecision::RunHere);
+        QCOMPARE(fakes.settings.writeCount(), writes);
+        QCOMPARE(ClaimOrHandOver(fakes.settings, fakes.prompter, instance, QStringLiteral("/home/u/a.tcpc")),
+            StartDecision::RunHere);
+        QCOMPARE(fakes.settings.writeCount(), writes + 1);
+        QCOMPARE(ClaimOrHandOver(fakes.settings, fakes.prompter, instance, QString()), StartDecision::RunHere);
+        QCOMPARE(fakes.settings.read(kMain, QStringLiteral("Cmd")), QString());
+    }
+
     void aSecondStartHandsOverAndEnds_data()
     {
         QTest::addColumn<bool>("delivered");

@@ -200,6 +200,7 @@ private Q_SLOTS:
         MainWindow second(f.fakes.services());
         second.continueFormLoad();
         second.show();
+        tw::test::Find<QCheckBox>(second, QStringLiteral("chkWeb"))->click();
         auto* problems = tw::test::Find<QLabel>(second, QStringLiteral("lblTemplateProblems"));
         QCOMPARE(problems->textFormat(), Qt::PlainText);
         QVERIFY(problems->text().contains(QStringLiteral("<b>Bad</b>")));

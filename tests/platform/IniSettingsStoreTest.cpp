@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -12,8 +13,10 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 using tw::platform::IniSettingsStore;
 using FileState = IniSettingsStore::FileState;
@@ -42,16 +45,6 @@ unsigned ModeOf(const QString& path)
 {
     struct stat info { };
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0xFFFFu;
-}
-
-// Sets a file's modification time seconds into the past.
-bool Age(const QString& path, int seconds)
-{
-    timespec times[2] {};
-    ::clock_gettime(CLOCK_REALTIME, &times[0]);
-    times[0].tv_sec -= seconds;
-    times[1] = times[0];
-    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
 }
 
 // Sets the process's umask for as long as it lives.
@@ -403,21 +396,31 @@ private Q_SLOTS:
         QVERIFY(folder.mkpath(QStringLiteral(".")));
         struct Leftover {
             const char* name;
-            int ageSeconds;
+            bool held;
             bool removed;
         };
         const Leftover leftovers[] = {
-            { "settings.ini.tmp-Ab3xYz", 60, true },
-            // Younger than any write may take: its writer may still be busy.
-            { "settings.ini.tmp-Fresh1", 0, false },
+            // Nobody holds it: its writer was killed, however recently.
+            { "settings.ini.tmp-Ab3xYz", false, true },
+            // Its writer still holds it: it may still be busy.
+            { "settings.ini.tmp-Held01", true, false },
             // Not names this store writes.
-            { "settings.ini.tmp-longer1", 60, false },
-            { "settings.ini.backup", 60, false },
-            { "other.ini.tmp-Ab3xYz", 60, false },
+            { "settings.ini.tmp-longer1", false, false },
+            { "settings.ini.backup", false, false },
+            { "other.ini.tmp-Ab3xYz", false, false },
         };
+        std::vector<int> holders;
+        const auto release = qScopeGuard([&holders] {
+            for (const int fd : holders)
+                ::close(fd);
+        });
         for (const Leftover& leftover : leftovers) {
-            WriteAll(folder.filePath(QLatin1String(leftover.name)), "[Main]\nCap=half");
-            QVERIFY(Age(folder.filePath(QLatin1String(leftover.name)), leftover.ageSeconds));
+            const QString path = folder.filePath(QLatin1String(leftover.name));
+            WriteAll(path, "[Main]\nCap=half");
+            if (leftover.held) {
+                holders.push_back(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+                QVERIFY(holders.back() >= 0 && ::flock(holders.back(), LOCK_EX | LOCK_NB) == 0);
+            }
         }
         IniSettingsStore store(m_path);
         QVERIFY(store.write(QStringLiteral("Main"), QStringLiteral("Cap"), QStringLiteral("x")));

@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
         socket.connectToServer(arguments[2]);
         if (!socket.waitForConnected(2000))
             return 4;
-        return LocalSocketInstance::sendHandOver(socket, arguments[3]) ? 0 : 1;
+        return LocalSocketInstance::sendHandOver(static_cast<int>(socket.socketDescriptor()), arguments[3]) ? 0 : 1;
     }
 
     const QByteArray gate = qgetenv("TW_START_GATE");

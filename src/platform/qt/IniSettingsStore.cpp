@@ -1,5 +1,6 @@
 #include "platform/qt/IniSettingsStore.h"
 
+#include "platform/posix/AtomicFile.h"
 #include "platform/qt/LockFileWait.h"
 #include "platform/qt/StrictUtf8.h"
 
@@ -9,12 +10,10 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QLoggingCategory>
-#include <QScopeGuard>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,36 +47,6 @@ namespace {
 
     // A writer's temporary file is the file's own name with this and six random characters after it.
     const QByteArray kTemporaryInfix = QByteArrayLiteral(".tmp-");
-    constexpr qsizetype kTemporaryRandomChars = 6;
-
-    // A settings file that is a symbolic link (kept with the user's other configuration files, say) stays one:
-    // the file it points to is replaced.
-    QString WriteTarget(const QString& path)
-    {
-        QFileInfo file(path);
-        for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
-            file.setFile(file.symLinkTarget());
-        return file.isSymLink() ? path : file.filePath();
-    }
-
-    bool WriteWhole(int fd, const QByteArray& bytes)
-    {
-        const char* data = bytes.constData();
-        qsizetype left = bytes.size();
-        while (left > 0) {
-            const ssize_t count = ::write(fd, data, static_cast<size_t>(left));
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count <= 0) {
-                if (count == 0)
-                    errno = EIO;
-                return false;
-            }
-            data += count;
-            left -= count;
-        }
-        return true;
-    }
 
     bool IsNameSpecial(QChar c)
     {
@@ -497,31 +466,13 @@ bool IniSettingsStore::takeLock(QLockFile& lock)
 
 void IniSettingsStore::removeLeftoverTemporaryFiles()
 {
-    // Runs under the lock, so no live writer of this file is between creating its temporary file and
-    // renaming it; the age check spares one whose lock was broken because it hung.
-    const QFileInfo file(WriteTarget(m_filePath));
-    const QByteArray folder = NativePath(file.absolutePath());
-    const QByteArray prefix = NativePath(file.fileName()) + kTemporaryInfix;
-    DIR* directory = ::opendir(folder.constData());
-    if (!directory)
-        return;
-    const auto closeDirectory = qScopeGuard([directory] { ::closedir(directory); });
-    const qint64 nowNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
-    while (const dirent* entry = ::readdir(directory)) {
-        const QByteArrayView name(entry->d_name);
-        if (name.size() != prefix.size() + kTemporaryRandomChars || !name.startsWith(prefix))
-            continue;
-        const QByteArray path = folder + '/' + name.toByteArray();
-        struct stat info { };
-        if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
-            continue;
-        if (nowNs - Nanoseconds(info.st_mtim) < static_cast<qint64>(kStaleLockMs) * 1000000)
-            continue;
-        if (::unlink(path.constData()) == 0)
-            qCDebug(lcSettings, "removed %s, left by a writer that was killed", path.constData());
-        else
-            qCDebug(lcSettings, "%s: %s", path.constData(), std::strerror(errno));
-    }
+    // A writer holds a lock on its temporary file from creating it until the rename: one that nobody holds was
+    // left by a writer that was killed, however young it is. One whose writer hangs (its settings lock broken as
+    // stale) is still held, and spared.
+    const QByteArray target = NativePath(WriteTarget(m_filePath));
+    const QByteArray prefix = target.sliced(target.lastIndexOf('/') + 1) + kTemporaryInfix;
+    for (const QByteArray& path : RemoveAbandonedTemporaryFiles(FolderOf(target), prefix, kStaleLockMs))
+        qCDebug(lcSettings, "removed %s, left by a writer that was killed", path.constData());
 }
 
 bool IniSettingsStore::writeFile(const Sections& sections)
@@ -530,41 +481,19 @@ bool IniSettingsStore::writeFile(const Sections& sections)
     // Never write a file that this store would read back as corrupt.
     if (bytes.size() > kMaxFileSize)
         return fail(m_filePath, QStringLiteral("the settings would be larger than %1 bytes").arg(kMaxFileSize));
-    const QString targetPath = WriteTarget(m_filePath);
-    const QByteArray target = NativePath(targetPath);
+    const QByteArray target = NativePath(WriteTarget(m_filePath));
     // The new file replaces the old one by rename, which the old file's own mode would not stop: a settings
     // file its owner made read-only is respected here.
     if (::access(target.constData(), W_OK) != 0 && errno != ENOENT)
         return failWithErrno(m_filePath, errno);
 
-    QByteArray temporary = target + kTemporaryInfix + QByteArray(kTemporaryRandomChars, 'X');
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return failWithErrno(m_filePath, errno);
-    bool renamed = false;
-    const auto cleanUp = qScopeGuard([&] {
-        if (!renamed)
-            ::unlink(temporary.constData());
-    });
     // 0600 whatever the umask: only the user may read or change the settings.
-    if (::fchmod(fd, 0600) != 0 || !WriteWhole(fd, bytes) || ::fsync(fd) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return failWithErrno(m_filePath, error);
-    }
-    if (::close(fd) != 0)
-        return failWithErrno(m_filePath, errno);
-    if (::rename(temporary.constData(), target.constData()) != 0)
-        return failWithErrno(m_filePath, errno);
-    renamed = true;
-    // The rename reaches the disk with the folder. The new file is in place whatever this answers, so a
-    // failure here is not a failed write.
-    const int folder
-        = ::open(NativePath(QFileInfo(targetPath).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        (void)::fsync(folder);
-        ::close(folder);
-    }
+    const QByteArray prefix = target.sliced(target.lastIndexOf('/') + 1) + kTemporaryInfix;
+    const ReplaceResult result = ReplaceFile(target, bytes, { prefix, 0600, 0600 });
+    if (result.noTemporaryFile)
+        return fail(m_filePath, QStringLiteral("no temporary file could be made"));
+    if (!result.ok())
+        return failWithErrno(m_filePath, result.error);
     return true;
 }
 

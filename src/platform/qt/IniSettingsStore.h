@@ -23,9 +23,9 @@ namespace tw::platform {
 // starts a new file.
 //
 // The settings are private: a folder the store creates is 0700 and the file 0600, whatever the umask. A write
-// refuses a settings file that its owner made read-only. The temporary file of a writer that was killed
-// (settings.ini.tmp-XXXXXX) is removed by the first write of a later store once it is older than any write
-// could take.
+// refuses a settings file that its owner made read-only. A writer holds a lock on its temporary file
+// (settings.ini.tmp-XXXXXX) until the rename; the first write of a store removes those that no writer holds,
+// left by a writer that was killed (on a file system without locks, those older than any write could take).
 //
 // Failures are logged under the category "tw.settings" (warnings only, unless debug output is enabled).
 class IniSettingsStore : public SettingsStore {

@@ -6,17 +6,19 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QLoggingCategory>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QtEndian>
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <utility>
 
@@ -33,32 +35,156 @@ namespace {
     // names no process and is older than this was left by a start that was killed.
     constexpr int kClaimLockStaleMs = 2500;
     constexpr int kConnectTimeoutMs = 1000;
+    // Connections a running copy lets wait before it accepts them.
+    constexpr int kBacklog = 16;
 
     QString UserId()
     {
         return QString::number(::geteuid());
     }
 
+    // The socket's address; nothing when the path does not fit into one.
+    std::optional<sockaddr_un> AddressOf(const QString& path)
+    {
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        const QByteArray native = QFile::encodeName(path);
+        if (native.isEmpty() || static_cast<std::size_t>(native.size()) >= sizeof address.sun_path)
+            return std::nullopt;
+        std::memcpy(address.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
+        return address;
+    }
+
+    sockaddr* Generic(sockaddr_un& address)
+    {
+        return reinterpret_cast<sockaddr*>(&address);
+    }
+
+    void CloseDescriptor(int& descriptor)
+    {
+        if (descriptor >= 0)
+            ::close(descriptor);
+        descriptor = -1;
+    }
+
+    // Connects to the running copy's socket, waiting up to timeoutMs while its queue of waiting connections is
+    // full; -1 when nobody listens there.
+    int ConnectTo(const QString& path, int timeoutMs)
+    {
+        std::optional<sockaddr_un> address = AddressOf(path);
+        if (!address)
+            return -1;
+        const QDeadlineTimer deadline(timeoutMs);
+        while (true) {
+            const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+            if (descriptor < 0)
+                return -1;
+            if (::connect(descriptor, Generic(*address), sizeof *address) == 0)
+                return descriptor;
+            const int error = errno;
+            ::close(descriptor);
+            if ((error != EAGAIN && error != EINTR) || deadline.hasExpired())
+                return -1;
+            ::usleep(5000);
+        }
+    }
+
+    // Waits until the socket can be read (POLLIN) or written (POLLOUT), at most timeoutMs.
+    bool WaitFor(int socket, short events, int timeoutMs)
+    {
+        pollfd wait { socket, events, 0 };
+        const QDeadlineTimer deadline(timeoutMs);
+        while (true) {
+            const int ready = ::poll(&wait, 1, static_cast<int>(std::max<qint64>(0, deadline.remainingTime())));
+            if (ready > 0)
+                return true;
+            if (ready == 0 || errno != EINTR || deadline.hasExpired())
+                return false;
+        }
+    }
+
+    // Sends every byte before the deadline.
+    bool SendAll(int socket, QByteArrayView bytes, const QDeadlineTimer& deadline)
+    {
+        while (!bytes.isEmpty()) {
+            const ssize_t sent = ::send(socket, bytes.data(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL);
+            if (sent > 0) {
+                bytes = bytes.sliced(sent);
+                continue;
+            }
+            if (sent < 0 && errno == EINTR)
+                continue;
+            if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)
+                && WaitFor(socket, POLLOUT, static_cast<int>(deadline.remainingTime())))
+                continue;
+            return false;
+        }
+        return true;
+    }
+
+    // Reads what is there now without waiting; false once the other side has closed its end or the
+    // connection failed.
+    bool ReadAvailable(int socket, QByteArray& into)
+    {
+        char chunk[4096];
+        while (true) {
+            const ssize_t count = ::recv(socket, chunk, sizeof chunk, MSG_DONTWAIT);
+            if (count > 0) {
+                into.append(chunk, count);
+                continue;
+            }
+            if (count < 0 && errno == EINTR)
+                continue;
+            return count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+        }
+    }
+
     // Only processes of the user who runs this copy may hand anything over.
-    bool PeerIsSameUser(QLocalSocket& socket)
+    bool PeerIsSameUser(int socket)
     {
         ucred credentials {};
         socklen_t length = sizeof credentials;
-        const auto descriptor = static_cast<int>(socket.socketDescriptor());
-        if (descriptor < 0 || ::getsockopt(descriptor, SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0)
+        if (::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0)
             return false;
         return credentials.uid == ::geteuid();
     }
 
-    void Drop(QLocalSocket* socket)
-    {
-        socket->abort();
-        socket->deleteLater();
-    }
-
-    // One hand-over as the running copy sees it.
-    struct Exchange {
+    // One hand-over as the running copy sees it: the connection, its notifier and its deadline are children of
+    // this object, and the connection is closed with it.
+    class Exchange : public QObject {
+    public:
         enum class Step { Message, Confirmation, Done };
+
+        Exchange(int connection, QObject* parent)
+            : QObject(parent)
+            , socket(connection)
+            , readable(new QSocketNotifier(connection, QSocketNotifier::Read, this))
+            , deadline(new QTimer(this))
+        {
+            deadline->setSingleShot(true);
+        }
+        ~Exchange() override
+        {
+            readable->setEnabled(false);
+            ::close(socket);
+        }
+        Exchange(const Exchange&) = delete;
+        Exchange& operator=(const Exchange&) = delete;
+
+        // Ends the exchange; the connection closes once the event loop is back.
+        void finish(const char* why)
+        {
+            if (why)
+                qCDebug(lcInstance, "hand-over dropped: %s", why);
+            step = Step::Done;
+            readable->setEnabled(false);
+            deadline->stop();
+            deleteLater();
+        }
+
+        const int socket;
+        QSocketNotifier* const readable;
+        QTimer* const deadline;
         Step step = Step::Message;
         QByteArray buffer;
         QString commandLine;
@@ -74,14 +200,18 @@ LocalSocketInstance::LocalSocketInstance(QString baseDirectory)
 
 LocalSocketInstance::~LocalSocketInstance()
 {
-    // Closing the server removes its socket file, so the next start finds no stale server.
-    if (m_server)
-        m_server->close();
+    m_context.reset();
+    CloseDescriptor(m_client);
+    // The socket file goes with the server, so the next start finds no stale server.
+    if (m_server >= 0) {
+        CloseDescriptor(m_server);
+        ::unlink(QFile::encodeName(m_socketPath).constData());
+    }
 }
 
 bool LocalSocketInstance::isListening() const
 {
-    return m_server && m_server->isListening();
+    return m_server >= 0;
 }
 
 std::optional<QString> LocalSocketInstance::readMessage(const QByteArray& buffer, bool& rejected)
@@ -166,13 +296,9 @@ SingleInstance::Role LocalSocketInstance::claim()
         qCDebug(
             lcInstance, "%s.lock: not taken (error %d)", qUtf8Printable(m_socketPath), static_cast<int>(lock.error()));
 
-    auto* client = new QLocalSocket(m_context.get());
-    client->connectToServer(m_socketPath);
-    if (client->waitForConnected(kConnectTimeoutMs)) {
-        m_client = client;
+    m_client = ConnectTo(m_socketPath, kConnectTimeoutMs);
+    if (m_client >= 0)
         return Role::AnotherRuns;
-    }
-    delete client;
     // Without the lock, the start that holds it may be about to serve on the socket there: taking the path
     // over would leave two running copies, the first one unreachable. This copy runs on its own instead.
     if (!locked) {
@@ -187,45 +313,67 @@ SingleInstance::Role LocalSocketInstance::claim()
 
 bool LocalSocketInstance::listen()
 {
-    m_server = new QLocalServer(m_context.get());
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Nobody answered under the lock: a socket file still there was left by a copy that crashed.
-    QLocalServer::removeServer(m_socketPath);
-    if (!m_server->listen(m_socketPath)) {
-        qCWarning(lcInstance, "cannot listen on %s: %s; running without taking hand-overs",
-            qUtf8Printable(m_socketPath), qUtf8Printable(m_server->errorString()));
-        delete m_server;
-        m_server = nullptr;
+    const auto fail = [this](const char* what) {
+        qCWarning(lcInstance, "cannot listen on %s: %s: %s; running without taking hand-overs",
+            qUtf8Printable(m_socketPath), what, std::strerror(errno));
+        CloseDescriptor(m_server);
         return false;
+    };
+    std::optional<sockaddr_un> address = AddressOf(m_socketPath);
+    if (!address) {
+        errno = ENAMETOOLONG;
+        return fail("the name");
     }
-    QObject::connect(m_server, &QLocalServer::newConnection, m_server, [this] { acceptConnections(); });
+    m_server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (m_server < 0)
+        return fail("socket");
+    // Nobody answered under the lock: a socket file still there was left by a copy that crashed.
+    const QByteArray native = QFile::encodeName(m_socketPath);
+    if (::unlink(native.constData()) != 0 && errno != ENOENT)
+        return fail("removing the old socket");
+    if (::bind(m_server, Generic(*address), sizeof *address) != 0)
+        return fail("bind");
+    // The folder already keeps everyone else out; the socket does too.
+    if (::chmod(native.constData(), 0600) != 0 || ::listen(m_server, kBacklog) != 0) {
+        const int error = errno;
+        ::unlink(native.constData());
+        errno = error;
+        return fail("listen");
+    }
+    m_serverNotifier = new QSocketNotifier(m_server, QSocketNotifier::Read, m_context.get());
+    QObject::connect(m_serverNotifier, &QSocketNotifier::activated, m_context.get(), [this] { acceptConnections(); });
     return true;
 }
 
-bool LocalSocketInstance::sendHandOver(QLocalSocket& socket, const QString& commandLine)
+bool LocalSocketInstance::sendHandOver(int socket, const QString& commandLine)
 {
-    const auto giveUp = [&socket](const char* why) {
+    const auto giveUp = [socket](const char* why) {
         qCDebug(lcInstance, "hand-over not delivered: %s", why);
         // Closed without the 'K': the running copy drops the message.
-        socket.abort();
+        ::shutdown(socket, SHUT_RDWR);
         return false;
     };
-    if (socket.state() != QLocalSocket::ConnectedState)
+    if (socket < 0)
         return giveUp("not connected");
     if (commandLine.toUtf8().size() > kMaxPathBytes)
         return giveUp("the path is too long");
     const QDeadlineTimer deadline(kReplyTimeoutMs);
-    socket.write(encodeMessage(commandLine));
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
-            return giveUp("the message could not be sent");
-    }
-    while (socket.bytesAvailable() < 1) {
-        if (deadline.hasExpired() || !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
+    if (!SendAll(socket, encodeMessage(commandLine), deadline))
+        return giveUp("the message could not be sent");
+    char reply = 0;
+    while (true) {
+        const ssize_t count = ::recv(socket, &reply, 1, MSG_DONTWAIT);
+        if (count == 1)
+            break;
+        if (count == 0)
+            return giveUp("refused");
+        if (errno == EINTR)
+            continue;
+        if ((errno != EAGAIN && errno != EWOULDBLOCK) || deadline.hasExpired()
+            || !WaitFor(socket, POLLIN, static_cast<int>(deadline.remainingTime())))
             return giveUp("no answer in time");
     }
-    char reply = 0;
-    if (!socket.getChar(&reply) || reply != kAccepted)
+    if (reply != kAccepted)
         return giveUp("refused");
     // This process may itself have been held up and find the answer only now: the running copy stops waiting
     // for the 'K' no sooner than this deadline, so a 'K' sent after it could come to nothing.
@@ -233,83 +381,83 @@ bool LocalSocketInstance::sendHandOver(QLocalSocket& socket, const QString& comm
         return giveUp("the answer came too late");
     // The running copy acts on the 'K' alone, so the 'K' must have left this process before success is
     // reported. Once it has, the running copy only waits to read it.
-    socket.putChar(kConfirmed);
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(kReplyTimeoutMs))
-            return giveUp("the confirmation could not be sent");
-    }
-    socket.disconnectFromServer();
+    if (!SendAll(socket, QByteArrayView(&kConfirmed, 1), QDeadlineTimer(kReplyTimeoutMs)))
+        return giveUp("the confirmation could not be sent");
+    ::shutdown(socket, SHUT_WR);
     return true;
 }
 
 bool LocalSocketInstance::handOver(const QString& commandLine)
 {
-    if (!m_client)
+    if (m_client < 0)
         return false;
-    return sendHandOver(*m_client, commandLine);
+    const bool delivered = sendHandOver(m_client, commandLine);
+    CloseDescriptor(m_client);
+    return delivered;
 }
 
 void LocalSocketInstance::acceptConnections()
 {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        if (!PeerIsSameUser(*socket)) {
+    while (true) {
+        const int socket = ::accept4(m_server, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (socket < 0) {
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;
+            // EAGAIN: nobody else waits. Anything else (out of descriptors) leaves the rest waiting in the
+            // queue for the next time.
+            return;
+        }
+        if (!PeerIsSameUser(socket)) {
             qCDebug(lcInstance, "connection of another user refused");
-            Drop(socket);
+            ::close(socket);
             continue;
         }
-        auto exchange = std::make_shared<Exchange>();
-        const auto finish = [socket, exchange](const char* why) {
-            exchange->step = Exchange::Step::Done;
-            qCDebug(lcInstance, "hand-over dropped: %s", why);
-            Drop(socket);
-        };
+        auto* exchange = new Exchange(socket, m_context.get());
         // A connection that does not finish its part in time is closed, so it cannot hold resources.
-        auto* deadline = new QTimer(socket);
-        deadline->setSingleShot(true);
-        deadline->start(kMessageTimeoutMs);
+        exchange->deadline->start(kMessageTimeoutMs);
 
-        const auto advance = [this, socket, exchange, deadline, finish] {
+        const auto advance = [this, exchange] {
             if (exchange->step == Exchange::Step::Done)
                 return;
-            exchange->buffer.append(socket->readAll());
+            if (!ReadAvailable(exchange->socket, exchange->buffer)) {
+                // The sender left (or the connection failed); what it sent before is still looked at, but
+                // nothing it has not confirmed is acted on.
+                if (exchange->step == Exchange::Step::Confirmation && exchange->buffer == QByteArray(1, kConfirmed)) {
+                    exchange->finish(nullptr);
+                    deliver(exchange->commandLine);
+                    return;
+                }
+                return exchange->finish("the sender left before confirming");
+            }
             if (exchange->step == Exchange::Step::Message) {
                 bool rejected = false;
                 std::optional<QString> commandLine = readMessage(exchange->buffer, rejected);
                 if (rejected)
-                    return finish("not a valid message");
+                    return exchange->finish("not a valid message");
                 if (!commandLine)
                     return;
                 exchange->commandLine = std::move(*commandLine);
                 exchange->buffer.clear();
                 exchange->step = Exchange::Step::Confirmation;
-                socket->putChar(kAccepted);
-                socket->flush();
-                deadline->start(kMessageTimeoutMs);
+                if (!SendAll(exchange->socket, QByteArrayView(&kAccepted, 1), QDeadlineTimer(kReplyTimeoutMs)))
+                    return exchange->finish("the answer could not be sent");
+                exchange->deadline->start(kMessageTimeoutMs);
                 return;
             }
             if (exchange->buffer.isEmpty())
                 return;
             if (exchange->buffer != QByteArray(1, kConfirmed))
-                return finish("not confirmed");
-            exchange->step = Exchange::Step::Done;
-            deadline->stop();
-            socket->disconnectFromServer();
+                return exchange->finish("not confirmed");
+            exchange->finish(nullptr);
             deliver(exchange->commandLine);
         };
-        QObject::connect(socket, &QLocalSocket::readyRead, socket, advance);
-        QObject::connect(socket, &QLocalSocket::disconnected, socket, [socket, exchange] {
-            if (exchange->step != Exchange::Step::Done)
-                qCDebug(lcInstance, "hand-over dropped: the sender left before confirming");
-            exchange->step = Exchange::Step::Done;
-            socket->deleteLater();
-        });
-        QObject::connect(deadline, &QTimer::timeout, socket, [socket, exchange, finish] {
+        QObject::connect(exchange->readable, &QSocketNotifier::activated, exchange, advance);
+        QObject::connect(exchange->deadline, &QTimer::timeout, exchange, [exchange, advance] {
             // This copy may have been held up after its 'A' while the 'K' came in time: what is there is read
-            // (and handled through readyRead) before giving up.
-            if (exchange->step == Exchange::Step::Confirmation)
-                (void)socket->waitForReadyRead(0);
+            // before giving up.
+            advance();
             if (exchange->step != Exchange::Step::Done)
-                finish("timed out");
+                exchange->finish("timed out");
         });
     }
 }

@@ -7,9 +7,8 @@
 #include <memory>
 #include <optional>
 
-class QLocalServer;
-class QLocalSocket;
 class QObject;
+class QSocketNotifier;
 
 namespace tw::platform {
 
@@ -33,6 +32,10 @@ namespace tw::platform {
 // its own without listening. A lock file left empty by a start that was killed at the wrong moment is broken
 // after a few seconds, within that wait.
 //
+// The socket is a plain Unix stream socket served from the event loop, without the toolkit's network module:
+// loading that module and the libraries it pulls in costs a start more time and memory than the exchange is
+// worth.
+//
 // Failures are logged under the category "tw.instance" (warnings only, unless debug output is enabled).
 class LocalSocketInstance : public SingleInstance {
 public:
@@ -53,9 +56,10 @@ public:
     // the copy then runs on its own, and later starts run on their own as well.
     bool isListening() const;
 
-    // The sending half of the exchange above, on a connected socket; also for tests that connect themselves.
-    // True once the running copy accepted the message and this side confirmed it.
-    static bool sendHandOver(QLocalSocket& socket, const QString& commandLine);
+    // The sending half of the exchange above, on the descriptor of a connected socket; also for tests that
+    // connect themselves. True once the running copy accepted the message and this side confirmed it. Either
+    // way the connection is shut down afterwards; the descriptor stays the caller's to close.
+    static bool sendHandOver(int socket, const QString& commandLine);
     static QByteArray encodeMessage(const QString& commandLine);
     // What the running copy has read so far of one message: the path once the message is whole, nothing while
     // it is incomplete; sets rejected when the bytes are no hand-over message. Public for the tests.
@@ -79,9 +83,11 @@ private:
 
     QString m_baseDirectory;
     QString m_socketPath;
+    // Parent of the notifiers, timers and connections; goes first, before the descriptors are closed.
     std::unique_ptr<QObject> m_context;
-    QLocalServer* m_server = nullptr;
-    QLocalSocket* m_client = nullptr;
+    int m_server = -1;
+    QSocketNotifier* m_serverNotifier = nullptr;
+    int m_client = -1;
     Receiver m_receiver;
     QStringList m_pending;
 };

@@ -5,15 +5,15 @@
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegion>
 #include <QScreen>
 
 #ifdef TW_HAVE_XCB
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <memory>
 #endif
 
 namespace tw::platform {
@@ -30,8 +30,9 @@ namespace {
         return QGuiApplication::platformName() == QLatin1String("xcb");
     }
 
-    // An X11 client in a Wayland session (Xwayland) reads only the X windows of the desktop; everything
-    // else comes back black, which must not be taken for the screen's colours.
+    // A Wayland session lets no program read the screen; an X11 client in one (Xwayland) reads only the X
+    // windows of the desktop and everything else comes back black, which must not be taken for the screen's
+    // colours.
     bool InWayland()
     {
         return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
@@ -43,40 +44,50 @@ namespace {
         return QRect(rect.x, rect.y, rect.width, rect.height);
     }
 
-    // Paints what lies outside every monitor.
-    void FillGaps(QImage& picture, const core::DesktopPicture& layout)
+    // Paints what lies on no monitor in a picture of `rectangle` (display coordinates).
+    void FillGaps(QImage& picture, const core::DesktopPicture& layout, QRect rectangle)
     {
-        QRegion gaps(QRect(QPoint(0, 0), picture.size()));
+        QRegion gaps(rectangle);
+        const QPoint origin(layout.bounds.x, layout.bounds.y);
         for (const core::PixelRect& monitor : layout.monitors)
-            gaps -= ToQRect(monitor);
+            gaps -= ToQRect(monitor).translated(origin);
         if (gaps.isEmpty())
             return;
         QPainter painter(&picture);
         for (const QRect& gap : gaps)
-            painter.fillRect(gap, QColor::fromRgb(kNoScreen));
+            painter.fillRect(gap.translated(-rectangle.topLeft()), QColor::fromRgb(kNoScreen));
     }
 
 #ifdef TW_HAVE_XCB
-    xcb_connection_t* X11Connection()
+    // The toolkit's connection to the X server and the server's root window, where there is one.
+    struct X11Display {
+        xcb_connection_t* connection;
+        const xcb_setup_t* setup;
+        const xcb_screen_t* root;
+    };
+    std::optional<X11Display> X11Root()
     {
         if (!OnX11())
-            return nullptr;
+            return std::nullopt;
         auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        return x11 ? x11->connection() : nullptr;
-    }
-
-    const xcb_screen_t* X11Root(xcb_connection_t* connection)
-    {
-        return xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+        if (!connection)
+            return std::nullopt;
+        const xcb_setup_t* setup = xcb_get_setup(connection);
+        const xcb_screen_t* root = xcb_setup_roots_iterator(setup).data;
+        if (!root)
+            return std::nullopt;
+        return X11Display { connection, setup, root };
     }
 
     // The pointer on the X server's root window, in device pixels.
     std::optional<QPoint> X11Pointer()
     {
-        xcb_connection_t* connection = X11Connection();
-        const xcb_screen_t* root = connection ? X11Root(connection) : nullptr;
-        if (!root)
+        const std::optional<X11Display> display = X11Root();
+        if (!display)
             return std::nullopt;
+        xcb_connection_t* connection = display->connection;
+        const xcb_screen_t* root = display->root;
         xcb_query_pointer_reply_t* reply
             = xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root->root), nullptr);
         if (!reply) {
@@ -88,132 +99,183 @@ namespace {
         return position;
     }
 
-    // One read of the root window covers every monitor at its real place, in the X server's own (device)
-    // pixels, whatever scale the toolkit gives each monitor.
-    std::optional<QImage> X11Desktop(const QRect& bounds)
+    // A rectangle of the root window (device pixels) as the X server holds it. The picture is the server's
+    // reply itself, without a copy, when the server's pixels are 32-bit RGB with blue in the lowest byte,
+    // least significant byte first (every common X server); otherwise nothing, and the toolkit's grab is used.
+    std::optional<QImage> X11Grab(QRect rectangle)
     {
-        xcb_connection_t* connection = X11Connection();
-        const xcb_screen_t* root = connection ? X11Root(connection) : nullptr;
-        if (!root || root->root_depth < 24)
+        const std::optional<X11Display> display = X11Root();
+        if (!display || display->setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
             return std::nullopt;
-        const QRect area = bounds & QRect(0, 0, root->width_in_pixels, root->height_in_pixels);
-        if (area.isEmpty())
+        xcb_connection_t* connection = display->connection;
+        const xcb_setup_t* setup = display->setup;
+        const xcb_screen_t* root = display->root;
+        bool rgb = false;
+        for (auto depths = xcb_screen_allowed_depths_iterator(root); depths.rem && !rgb; xcb_depth_next(&depths))
+            for (auto visuals = xcb_depth_visuals_iterator(depths.data); visuals.rem; xcb_visualtype_next(&visuals))
+                if (visuals.data->visual_id == root->root_visual)
+                    rgb = visuals.data->red_mask == 0xFF0000 && visuals.data->green_mask == 0xFF00
+                        && visuals.data->blue_mask == 0xFF;
+        bool thirtyTwoBits = false;
+        for (auto formats = xcb_setup_pixmap_formats_iterator(setup); formats.rem; xcb_format_next(&formats))
+            if (formats.data->depth == root->root_depth)
+                thirtyTwoBits = formats.data->bits_per_pixel == 32;
+        const QRect inside = rectangle & QRect(0, 0, root->width_in_pixels, root->height_in_pixels);
+        if (!rgb || !thirtyTwoBits || inside != rectangle || rectangle.isEmpty())
             return std::nullopt;
-        xcb_generic_error_t* error = nullptr;
-        std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> reply(
-            xcb_get_image_reply(connection,
-                xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root->root, static_cast<std::int16_t>(area.x()),
-                    static_cast<std::int16_t>(area.y()), static_cast<std::uint16_t>(area.width()),
-                    static_cast<std::uint16_t>(area.height()), ~0U),
-                &error),
-            &std::free);
-        if (error) {
-            qCWarning(lcScreen, "the X server refused to hand over the screen (error %d)", error->error_code);
-            std::free(error);
+        xcb_get_image_reply_t* reply = xcb_get_image_reply(connection,
+            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root->root, static_cast<int16_t>(rectangle.x()),
+                static_cast<int16_t>(rectangle.y()), static_cast<uint16_t>(rectangle.width()),
+                static_cast<uint16_t>(rectangle.height()), ~0u),
+            nullptr);
+        if (!reply) {
+            qCWarning(lcScreen, "the X server gave no picture of %dx%d pixels at %d, %d", rectangle.width(),
+                rectangle.height(), rectangle.x(), rectangle.y());
             return std::nullopt;
         }
-        // 24-bit colour travels as 32-bit pixels, blue in the lowest byte: the layout of Format_RGB32.
-        const std::size_t rowBytes = static_cast<std::size_t>(area.width()) * 4;
-        if (!reply || static_cast<std::size_t>(xcb_get_image_data_length(reply.get())) < rowBytes * area.height()) {
-            qCWarning(lcScreen, "the screen came in a pixel format this program does not read");
+        const qsizetype bytesPerLine = qsizetype(rectangle.width()) * 4;
+        if (xcb_get_image_data_length(reply) < bytesPerLine * rectangle.height()) {
+            std::free(reply);
             return std::nullopt;
         }
-        QImage picture(bounds.size(), QImage::Format_RGB32);
-        picture.fill(kNoScreen);
-        const std::uint8_t* data = xcb_get_image_data(reply.get());
-        const QPoint offset = area.topLeft() - bounds.topLeft();
-        for (int row = 0; row < area.height(); ++row)
-            std::memcpy(picture.scanLine(offset.y() + row) + static_cast<std::ptrdiff_t>(offset.x()) * 4,
-                data + rowBytes * static_cast<std::size_t>(row), rowBytes);
-        return picture;
+        return QImage(
+            xcb_get_image_data(reply), rectangle.width(), rectangle.height(), bytesPerLine, QImage::Format_RGB32,
+            [](void* data) { std::free(data); }, reply);
     }
 
     bool X11PlacePointer(QPoint rootPixel)
     {
-        xcb_connection_t* connection = X11Connection();
-        const xcb_screen_t* root = connection ? X11Root(connection) : nullptr;
-        if (!root)
+        const std::optional<X11Display> display = X11Root();
+        if (!display)
             return false;
-        xcb_warp_pointer(connection, XCB_NONE, root->root, 0, 0, 0, 0, static_cast<std::int16_t>(rootPixel.x()),
-            static_cast<std::int16_t>(rootPixel.y()));
-        xcb_flush(connection);
+        xcb_warp_pointer(display->connection, XCB_NONE, display->root->root, 0, 0, 0, 0,
+            static_cast<std::int16_t>(rootPixel.x()), static_cast<std::int16_t>(rootPixel.y()));
+        xcb_flush(display->connection);
         return true;
     }
 #else
-    bool X11PlacePointer(QPoint)
-    {
-        return false;
-    }
     std::optional<QPoint> X11Pointer()
     {
         return std::nullopt;
     }
-    std::optional<QImage> X11Desktop(const QRect&)
+
+    std::optional<QImage> X11Grab(QRect)
     {
         return std::nullopt;
     }
+
+    bool X11PlacePointer(QPoint)
+    {
+        return false;
+    }
 #endif
 
-    // Elsewhere, each monitor grabbed on its own and put at its place.
+    // The monitors in device pixels. On X11 the root window is the truth: a monitor's size scaled back from
+    // the toolkit's whole scaled pixels may come out a pixel larger than the server's (2560 pixels at 1.5 are
+    // 1707 scaled pixels, and 1707 at 1.5 are 2561), and a pixel past the root window cannot be read.
+    core::DesktopPicture CurrentLayout(const std::vector<core::MonitorGeometry>& monitors)
+    {
+        core::DesktopPicture layout = core::LayOutDesktop(monitors);
+#ifdef TW_HAVE_XCB
+        if (const std::optional<X11Display> display = X11Root()) {
+            const QRect oldBounds = ToQRect(layout.bounds);
+            const QRect bounds
+                = oldBounds & QRect(0, 0, display->root->width_in_pixels, display->root->height_in_pixels);
+            if (bounds != oldBounds && !bounds.isEmpty()) {
+                for (core::PixelRect& monitor : layout.monitors) {
+                    const QRect clipped
+                        = (ToQRect(monitor).translated(oldBounds.topLeft()) & bounds).translated(-bounds.topLeft());
+                    monitor = { clipped.x(), clipped.y(), clipped.width(), clipped.height() };
+                }
+                layout.bounds = { bounds.x(), bounds.y(), bounds.width(), bounds.height() };
+            }
+        }
+#endif
+        return layout;
+    }
+
+    // Where the X server cannot be read directly, each monitor grabbed on its own and put at its place.
     std::optional<QImage> ComposedDesktop(const core::DesktopPicture& layout)
     {
         const QList<QScreen*> screens = QGuiApplication::screens();
         QImage picture(layout.bounds.width, layout.bounds.height, QImage::Format_RGB32);
+        if (picture.isNull()) {
+            qCWarning(lcScreen, "no room for a picture of %dx%d pixels", layout.bounds.width, layout.bounds.height);
+            return std::nullopt;
+        }
         picture.fill(kNoScreen);
         QPainter painter(&picture);
         for (qsizetype i = 0; i < screens.size() && i < static_cast<qsizetype>(layout.monitors.size()); ++i) {
             const QPixmap pixmap = screens[i]->grabWindow(0);
-            if (pixmap.isNull()) {
+            if (pixmap.isNull() || pixmap.width() <= 0 || pixmap.height() <= 0) {
                 qCWarning(lcScreen, "grabbing the screen %s (platform %s) gave no picture",
                     qUtf8Printable(screens[i]->name()), qUtf8Printable(QGuiApplication::platformName()));
                 return std::nullopt;
             }
             QImage part = pixmap.toImage();
+            // The grab holds device pixels; they are used pixel for pixel.
             part.setDevicePixelRatio(1.0);
+            // Pixel for pixel at the monitor's place: a part a pixel larger or smaller than its place (sizes
+            // scaled back from rounded ones) is not stretched, which would move every pixel after the first.
             const core::PixelRect& place = layout.monitors[static_cast<std::size_t>(i)];
-            painter.drawImage(QRect(place.x, place.y, place.width, place.height), part);
+            painter.drawImage(QPoint(place.x, place.y), part);
         }
         return picture;
     }
 
 } // namespace
 
-std::optional<QImage> QtScreen::grabDesktop()
+QRect QtScreen::snapshotArea() const
 {
-    // Expected in a Wayland session, where the desktop portal takes the picture instead.
+    // Expected in a Wayland session, where the desktop portal takes the picture instead: not worth a warning.
     if (InWayland()) {
         qCDebug(lcScreen, "in a Wayland session this program cannot read the screen itself");
-        return std::nullopt;
+        return {};
     }
     const std::vector<core::MonitorGeometry> monitors = CurrentMonitors();
     if (monitors.empty()) {
         qCDebug(lcScreen, "no screen to grab");
-        return std::nullopt;
+        return {};
     }
-    const core::DesktopPicture layout = core::LayOutDesktop(monitors);
-    std::optional<QImage> picture = X11Desktop(ToQRect(layout.bounds));
-    if (!picture)
-        picture = ComposedDesktop(layout);
-    if (!picture || picture->isNull())
+    return ToQRect(CurrentLayout(monitors).bounds);
+}
+
+std::optional<QImage> QtScreen::grab(QRect rectangle)
+{
+    const QRect area = snapshotArea();
+    if (area.isEmpty() || rectangle.isEmpty())
         return std::nullopt;
-    FillGaps(*picture, layout);
-    qCDebug(lcScreen, "grabbed %zu monitors as one picture of %dx%d device pixels at %d,%d", monitors.size(),
-        picture->width(), picture->height(), layout.bounds.x, layout.bounds.y);
+    const core::DesktopPicture layout = CurrentLayout(CurrentMonitors());
+    std::optional<QImage> image = X11Grab(rectangle);
+    if (!image) {
+        std::optional<QImage> desktop = ComposedDesktop(layout);
+        if (!desktop)
+            return std::nullopt;
+        const QRect inPicture = rectangle.translated(-area.topLeft());
+        if (!desktop->rect().contains(inPicture)) {
+            qCWarning(lcScreen, "a screen grab of %dx%d pixels does not hold %dx%d pixels at %d, %d", desktop->width(),
+                desktop->height(), inPicture.width(), inPicture.height(), inPicture.x(), inPicture.y());
+            return std::nullopt;
+        }
+        image = inPicture == desktop->rect() ? std::move(*desktop) : desktop->copy(inPicture);
+    }
+    FillGaps(*image, layout, rectangle);
     // The picture holds device pixels; it is used pixel for pixel.
-    picture->setDevicePixelRatio(1.0);
-    return picture;
+    image->setDevicePixelRatio(1.0);
+    return image;
 }
 
 QPoint QtScreen::cursorPosition() const
 {
     const std::vector<core::MonitorGeometry> monitors = CurrentMonitors();
-    const core::DesktopPicture layout = core::LayOutDesktop(monitors);
+    const core::DesktopPicture layout = CurrentLayout(monitors);
+    const QPoint origin(layout.bounds.x, layout.bounds.y);
     if (const std::optional<QPoint> pointer = X11Pointer())
-        return *pointer - QPoint(layout.bounds.x, layout.bounds.y);
+        return *pointer - origin;
     const QPointF global = QCursor::pos();
     if (const std::optional<core::PicturePoint> pixel = core::PicturePixelAt(monitors, layout, global.x(), global.y()))
         return QPoint(pixel->x, pixel->y);
-    return global.toPoint() - QPoint(layout.bounds.x, layout.bounds.y);
+    return global.toPoint() - origin;
 }
 
 bool QtScreen::needsDesktopPortal() const
@@ -224,7 +286,7 @@ bool QtScreen::needsDesktopPortal() const
 void QtScreen::placePointer(QPoint pixel)
 {
     const std::vector<core::MonitorGeometry> monitors = CurrentMonitors();
-    const core::DesktopPicture layout = core::LayOutDesktop(monitors);
+    const core::DesktopPicture layout = CurrentLayout(monitors);
     if (X11PlacePointer(pixel + QPoint(layout.bounds.x, layout.bounds.y)))
         return;
     // Elsewhere only whole scaled pixels can be reached.

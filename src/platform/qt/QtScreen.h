@@ -3,13 +3,15 @@
 
 namespace tw::platform {
 
-// On X11 one read of the root window (every monitor at its place, in device pixels) and the pointer asked
-// from the X server in its own pixels, since the toolkit reports positions in whole scaled pixels only;
-// elsewhere each monitor's QScreen::grabWindow(0) put at its place. Failures are logged under the category
-// "tw.screen" (warnings only, unless debug output is enabled).
+// Every monitor at its place. On X11 a rectangle of the root window is read straight from the X server in its
+// own (device) pixels, whatever scale the toolkit gives each monitor, and so is the pointer, since the
+// toolkit reports positions in whole scaled pixels only; elsewhere, and with an X server whose pixels are not
+// laid out as 32-bit RGB, each monitor's QScreen::grabWindow(0) is put at its place and cut to the rectangle.
+// Failures are logged under the category "tw.screen" (warnings only, unless debug output is enabled).
 class QtScreen : public Screen {
 public:
-    std::optional<QImage> grabDesktop() override;
+    QRect snapshotArea() const override;
+    std::optional<QImage> grab(QRect rectangle) override;
     QPoint cursorPosition() const override;
     bool needsDesktopPortal() const override;
     void placePointer(QPoint pixel) override;
