@@ -120,19 +120,8 @@ ScreenSampler::ScreenSampler(WorkingColors& colors, Services services, QWidget& 
         RenderZoom();
     });
     connect(m_drag, &TargetDrag::ended, this, &ScreenSampler::onDragEnded);
-    m_drag->setPressTakeOver([this](Qt::MouseButton button) { return takeOverPress(button); });
-    // A frozen pick started by a press on the target goes on while that button is held there: the target
-    // keeps the mouse, so its moves and its release carry the pick.
-    connect(Picture1, &TargetPicture::moved, this, [this](Qt::MouseButtons buttons) {
-        if (m_frozen && m_frozenHeld && buttons != Qt::NoButton)
-            m_frozen->followPointer(m_services.screen.cursorPosition());
-    });
-    connect(Picture1, &TargetPicture::released, this, [this](Qt::MouseButton button) {
-        if (m_frozen && m_frozenHeld) {
-            m_frozenHeld = false;
-            m_frozen->pickWith(button);
-        }
-    });
+    m_drag->setPressTakeOver([this](Qt::MouseButton button) { return takeOverPress(button, false); });
+    followHeldPress(*Picture1);
     // Every move over the target, with or without a drag: with both buttons held the drag serves Color #1;
     // once only the right one is left, Color #2.
     connect(Picture1, &TargetPicture::moved, this, [this](Qt::MouseButtons buttons) {
@@ -199,6 +188,9 @@ void ScreenSampler::setAverage(int size)
             m_averageItems[i]->setChecked(core::kAverageSizes[i] == m_average);
     if (m_frozen)
         m_frozen->setAverage(m_average);
+    // The magnifier outlines the new square round the point it shows.
+    if (m_drag && m_drag->snapshot())
+        redraw();
 }
 
 void ScreenSampler::saveSettings(QList<platform::SettingsChange>& changes) const
@@ -300,8 +292,8 @@ void ScreenSampler::redraw()
     const int percent = fraZoom->zoomPercent();
     const core::ZoomGeometry geometry
         = viewGeometry({ fraZoom->hsbZoomX->value(), fraZoom->vsbZoomY->value() }, m_drag->screenSize());
-    const ZoomOverlay overlay { core::GridShown(percent, fraZoom->chkGrid->isChecked()),
-        fraZoom->chkCross->isChecked() };
+    const ZoomOverlay overlay { core::GridShown(percent, fraZoom->chkGrid->isChecked()), fraZoom->chkCross->isChecked(),
+        m_average };
     Snapshot* snapshot = m_drag->snapshot();
     if (!snapshot) {
         fraZoom->picZoom->render(nullptr, {}, geometry, overlay);
@@ -369,8 +361,11 @@ void ScreenSampler::stepZoom(int step)
 
 void ScreenSampler::cmdMini_Click()
 {
-    if (!m_mini)
+    if (!m_mini) {
         m_mini = new MiniPicker(m_colors, { m_services.screen, m_services.prompter, m_services.clipboard }, m_window);
+        m_mini->setPressTakeOver([this](Qt::MouseButton button) { return takeOverPress(button, true); });
+        followHeldPress(*m_mini->Picture1);
+    }
     // A window without a parent would open on the primary monitor: it opens over the main window, on the
     // main window's monitor, wholly inside that monitor's free area.
     if (QScreen* screen = m_window.screen()) {
@@ -399,7 +394,29 @@ FrozenPick* ScreenSampler::frozenPick() const
     return m_frozen;
 }
 
-bool ScreenSampler::takeOverPress(Qt::MouseButton button)
+void ScreenSampler::followHeldPress(TargetPicture& target)
+{
+    // The target keeps the mouse while the button that started the frozen pick is held on it.
+    connect(&target, &TargetPicture::moved, this, [this](Qt::MouseButtons buttons) {
+        if (m_frozen && m_frozenHeld && buttons != Qt::NoButton)
+            m_frozen->followPointer(m_services.screen.cursorPosition());
+    });
+    connect(&target, &TargetPicture::released, this, [this](Qt::MouseButton button) {
+        if (m_frozen && m_frozenHeld) {
+            m_frozenHeld = false;
+            m_frozen->pickWith(button);
+        }
+    });
+}
+
+QWidget* ScreenSampler::pickWindow() const
+{
+    if (m_forMini && m_mini)
+        return m_mini;
+    return &m_window;
+}
+
+bool ScreenSampler::takeOverPress(Qt::MouseButton button, bool forMini)
 {
     const bool portal = m_services.screen.needsDesktopPortal();
     if (!m_freeze && !portal)
@@ -409,12 +426,15 @@ bool ScreenSampler::takeOverPress(Qt::MouseButton button)
         return true;
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
         return true;
-    m_targetColor2 = button == Qt::RightButton;
-    m_colors.setCurrent(SlotOf(button));
+    m_forMini = forMini;
+    if (!forMini) {
+        m_targetColor2 = button == Qt::RightButton;
+        m_colors.setCurrent(SlotOf(button));
+    }
     if (!portal) {
         std::optional<QImage> snapshot = TakeSnapshot(m_services.screen);
         if (!snapshot) {
-            Tell(m_services.prompter, &m_window, ScreenUnreadableMessage());
+            Tell(m_services.prompter, pickWindow(), ScreenUnreadableMessage());
             return true;
         }
         showFrozen(std::move(*snapshot), button, true, m_services.screen.cursorPosition());
@@ -435,6 +455,10 @@ void ScreenSampler::onPortalAnswer(
     using Outcome = platform::ScreenshotPortal::Outcome;
     if (result.outcome == Outcome::Taken && result.color) {
         m_portalBusy = false;
+        if (m_forMini && m_mini) {
+            m_mini->takePick(*result.color, button);
+            return;
+        }
         m_colors.take(SlotOf(button), *result.color, button == Qt::MiddleButton ? WithoutRecord() : TakeOptions {});
         return;
     }
@@ -459,17 +483,33 @@ void ScreenSampler::onPortalAnswer(
         return;
     }
     m_portalBusy = false;
-    Tell(m_services.prompter, &m_window, PortalMessage(result));
+    Tell(m_services.prompter, pickWindow(), PortalMessage(result));
 }
 
 void ScreenSampler::showFrozen(QImage picture, Qt::MouseButton button, bool held, std::optional<QPoint> start)
 {
-    m_before[0] = m_colors.color(ColorSlot::One);
-    m_before[1] = m_colors.color(ColorSlot::Two);
     m_frozenHeld = held;
     m_frozen = new FrozenPick(std::move(picture), &m_services.screen);
     m_frozen->setAverage(m_average);
     m_frozen->setZoomPercent(fraZoom->zoomPercent());
+    connect(m_frozen, &FrozenPick::zoomStepped, this, [this](int step) {
+        stepZoom(step);
+        if (m_frozen)
+            m_frozen->setZoomPercent(fraZoom->zoomPercent());
+    });
+    if (m_forMini && m_mini) {
+        // The mini picker's view takes the pick; the working colours wait for its "Done".
+        connect(m_frozen, &FrozenPick::picked, this, [this](core::ColorValue color, Qt::MouseButton with) {
+            if (m_mini && m_frozen)
+                m_mini->takePick(m_frozen->picture(), m_frozen->point(), color, with);
+            endFrozen();
+        });
+        connect(m_frozen, &FrozenPick::cancelled, this, &ScreenSampler::endFrozen);
+        m_frozen->start(start.value_or(m_frozen->pointerPixel()), button);
+        return;
+    }
+    m_before[0] = m_colors.color(ColorSlot::One);
+    m_before[1] = m_colors.color(ColorSlot::Two);
     // The main window's magnifier shows the same picture, and keeps it after the pick as after a drag.
     m_drag->setSnapshot(m_frozen->picture());
     fraZoom->vsbZoomY->setEnabled(true);
@@ -497,11 +537,6 @@ void ScreenSampler::showFrozen(QImage picture, Qt::MouseButton button, bool held
         m_colors.take(ColorSlot::One, m_before[0], WithoutRecord());
         m_colors.setCurrent(m_targetColor2 ? ColorSlot::Two : ColorSlot::One);
         endFrozen();
-    });
-    connect(m_frozen, &FrozenPick::zoomStepped, this, [this](int step) {
-        stepZoom(step);
-        if (m_frozen)
-            m_frozen->setZoomPercent(fraZoom->zoomPercent());
     });
     const QPoint point = start.value_or(m_frozen->pointerPixel());
     m_frozen->start(point, button);

@@ -117,7 +117,12 @@ private:
     void toggleSel();
     // A press on the target that picks from a still picture: on request, or where the desktop lets no
     // program read the screen (then its portal takes the picture). False when an ordinary drag should run.
-    bool takeOverPress(Qt::MouseButton button);
+    // forMini: the press was on the mini picker's target, whose own view takes the pick.
+    bool takeOverPress(Qt::MouseButton button, bool forMini);
+    // While the press that started a frozen pick is held on a target, its moves and release carry the pick.
+    void followHeldPress(TargetPicture& target);
+    // The window the pick was started from, for messages.
+    QWidget* pickWindow() const;
     void onPortalAnswer(const platform::ScreenshotPortal::Result& result, Qt::MouseButton button, bool colorOnly);
     void showFrozen(QImage picture, Qt::MouseButton button, bool held, std::optional<QPoint> start);
     void endFrozen();
@@ -144,6 +149,8 @@ private:
     // The press that started the frozen pick is still held on the target.
     bool m_frozenHeld = false;
     bool m_portalBusy = false;
+    // The pick running or asked for was started from the mini picker.
+    bool m_forMini = false;
     // The colours as they were when the frozen pick began: Esc puts them back.
     core::ColorValue m_before[2] { 0, 0 };
 };

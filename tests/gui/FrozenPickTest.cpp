@@ -1,7 +1,9 @@
 #include "sampling/FrozenPick.h"
+#include "sampling/MiniPicker.h"
 #include "sampling/ScreenSampler.h"
 #include "sampling/TargetPicture.h"
 #include "sampling/ZoomFrame.h"
+#include "widgets/Swatch.h"
 #include "tests/gui/MainWindowFixture.h"
 #include "tests/gui/SamplingHelpers.h"
 
@@ -217,6 +219,36 @@ private Q_SLOTS:
         color.color = 0x0080FF;
         t.f.fakes.portal.answer(color);
         QCOMPARE(t.color(ColorSlot::Two), 0x0080FF);
+        QCOMPARE(t.history.size(), 1);
+        QVERIFY(t.f.fakes.prompter.prompts.isEmpty());
+    }
+
+    // The mini picker's target picks the same way; the pick goes to its own view, and only "Done" hands it to
+    // the working colours.
+    void theMiniPickersTargetPicksFromThePortalsPicture()
+    {
+        Frozen t;
+        t.f.fakes.screen.portalOnly = true;
+        t.f.fakes.screen.image = QImage();
+        t.s->cmdMini_Click();
+        MiniPicker* mini = t.s->miniPicker();
+        QVERIFY(mini);
+        Press(mini->Picture1, Qt::RightButton);
+        Release(mini->Picture1, Qt::RightButton);
+        QCOMPARE(t.f.fakes.portal.screenshots, 1);
+        t.f.fakes.portal.answer(Taken(t.desktop));
+        QVERIFY(t.surface());
+        SendMouse(t.surface(), QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(30, 40));
+        t.key(Qt::Key_Right);
+        t.key(Qt::Key_Return);
+        t.settle();
+        QVERIFY(!t.s->frozenPick());
+        QCOMPARE(mini->picColor->color(), t.pixel({ 31, 40 }));
+        QVERIFY(mini->blnColor2);
+        QCOMPARE(t.color(ColorSlot::Two), core::ColorValue(255));
+        QCOMPARE(t.history.size(), 0);
+        mini->cmdDone_Click();
+        QCOMPARE(t.color(ColorSlot::Two), t.pixel({ 31, 40 }));
         QCOMPARE(t.history.size(), 1);
         QVERIFY(t.f.fakes.prompter.prompts.isEmpty());
     }
