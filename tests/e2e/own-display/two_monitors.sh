@@ -120,7 +120,8 @@ echo "frozen surface: the arrows led the drag from (2360, 701) to (2365, 701)"
 stop_program
 
 # 3. A desktop portal's picture: the program is told it runs in a Wayland session (WAYLAND_DISPLAY with X11
-# as its platform, as under Xwayland), so it may not read the screen and asks the portal on its session bus.
+# as its platform, as under Xwayland; the platform named, since with a Wayland plugin installed the toolkit
+# would try that first), so it may not read the screen and asks the portal on its session bus.
 # The portal's picture is the desktop in negative, so a pick from it cannot come from the screen itself.
 convert "$home/desktop.ppm" -negate "$home/portal.png"
 bus_address=$home/bus-address
@@ -132,7 +133,7 @@ export DBUS_SESSION_BUS_ADDRESS=$(head -1 "$bus_address")
 portal=$!
 wait_until 10 "the portal stand-in" grep -q ready "$home/portal.out"
 printf '[Main]\nblnCodesTip=True\n' >"$settings"
-WAYLAND_DISPLAY=wayland-test start_program
+WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=xcb start_program
 xdotool mousemove --sync $tx $ty click 1
 wait_for_window '^Pick a Color$' >/dev/null
 xdotool mousemove --sync 2300 600 mousemove --sync 2345 677
