@@ -142,9 +142,8 @@ std::optional<core::ColorValue> Snapshot::average(QPoint point, int size)
 
 core::Message ScreenUnreadableMessage()
 {
-    return { "The screen could not be read, so no color was picked and your colors are unchanged.\n\n"
-             "Picking colors from the screen needs an X11 desktop session; a Wayland session does not let "
-             "programs read the screen this way.",
+    // A Wayland session never comes here: there the desktop's portal takes the picture.
+    return { "The screen could not be read, so no color was picked and your colors are unchanged.",
         core::MessageIcon::Exclamation };
 }
 
