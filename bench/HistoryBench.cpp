@@ -70,7 +70,7 @@ void BM_MainWindowHistory(benchmark::State& state)
     }
     tw::test::FakeServices fakes;
     tw::MainWindow window({ fakes.prompter, fakes.systemColors, *store, fakes.clipboard, fakes.screen,
-        fakes.fileDialogs, fakes.tray, fakes.colorDialog, fakes.associations, fakes.shell });
+        fakes.fileDialogs, fakes.tray, fakes.colorDialog, fakes.associations, fakes.shell, fakes.portal });
     window.continueFormLoad();
     tw::core::ColorValue color = 0;
     for (auto _ : state) {

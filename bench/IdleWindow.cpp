@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     tw::platform::QtServices os;
     tw::MainWindow window({ os.prompter, os.systemColors, os.settings, os.clipboard, os.screen, os.fileDialogs, os.tray,
-        os.colorDialog, os.associations, os.shell });
+        os.colorDialog, os.associations, os.shell, os.portal });
     window.continueFormLoad();
     window.show();
     window.findChild<QCheckBox*>(QStringLiteral("chkEditPal"))->setChecked(true);

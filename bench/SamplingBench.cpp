@@ -63,7 +63,7 @@ struct OnRealScreen {
     tw::test::FakeServices fakes;
     tw::platform::QtScreen screen;
     tw::MainWindow window { { fakes.prompter, fakes.systemColors, fakes.settings, fakes.clipboard, screen,
-        fakes.fileDialogs, fakes.tray, fakes.colorDialog, fakes.associations, fakes.shell } };
+        fakes.fileDialogs, fakes.tray, fakes.colorDialog, fakes.associations, fakes.shell, fakes.portal } };
     OnRealScreen()
     {
         window.continueFormLoad();

@@ -7,6 +7,7 @@ packages=(
     xvfb xauth xdotool x11-xserver-utils x11-utils imagemagick hyperfine libx11-dev libxfixes-dev
     clang-format openbox trayer strace
     dpkg-dev desktop-file-utils appstream shared-mime-info libglib2.0-bin
+    dbus-daemon xserver-xorg-core xserver-xorg-video-dummy
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -94,5 +94,17 @@ xdotool key Return mousemove $((wx + 700)) $((wy + 500))
 shot "$window" web-section.png
 stop
 
+# The still picture of "Freeze Screen While Picking" with its magnifier and a 3 x 3 average, the button held over the
+# palette.
+start "freeze=True
+average=3"
+read -r wx wy < <(origin "$window")
+px=$((wx + 172)) py=$((wy + 452))
+xdotool mousemove $((wx + 78)) $((wy + 58)) mousedown 1 mousemove $((px - 10)) $((py - 10)) sleep 0.2 mousemove $px $py
+sleep 0.7
+import -window root -crop 440x480+$((px - 200))+$((py - 170)) +repage "$out/frozen-pick.png"
+xdotool mouseup 1
+stop
+
 kill "$wm" 2>/dev/null || true
 echo "pictures written to $out"

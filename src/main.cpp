@@ -2,6 +2,7 @@
 #include "core/CommandLine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/StartUp.h"
+#include "platform/qt/DBusScreenshotPortal.h"
 #include "platform/qt/FreedMemory.h"
 #include "platform/qt/IniSettingsStore.h"
 #include "platform/qt/LocalSocketInstance.h"
@@ -9,12 +10,14 @@
 #include "platform/qt/QtServices.h"
 #include "platform/qt/UnixSignalNotifier.h"
 #include "sampling/FrozenPick.h"
+#include "sampling/Snapshot.h"
 #include "web/TemplateList.h"
 
 #include <QApplication>
 #include <QScreen>
 
 #include <cerrno>
+#include <memory>
 #include <ostream>
 #include <streambuf>
 #include <string>
@@ -73,32 +76,74 @@ private:
     char m_buffer[4096];
 };
 
-// --pick: one pick from a still picture of the screen, printed as --convert prints a code.
+// --pick: one pick from a still picture of the screen, printed as --convert prints a code. Where the desktop
+// lets no program read the screen, its portal takes the picture (or, failing that, picks the colour itself).
 int PickOnce(const std::string& format, const std::vector<tw::core::ColorTemplate>& templates)
 {
     tw::platform::QtScreen screen;
-    const QRect area = screen.snapshotArea();
-    const std::optional<QImage> snapshot = area.isEmpty() ? std::nullopt : screen.grab(area);
+    tw::platform::DBusScreenshotPortal portal;
     DescriptorBuffer outBuffer(STDOUT_FILENO);
     DescriptorBuffer errBuffer(STDERR_FILENO);
     std::ostream out(&outBuffer);
     std::ostream err(&errBuffer);
-    if (!snapshot) {
-        err << kProgram << ": the screen cannot be read here, so nothing can be picked\n";
-        return static_cast<int>(tw::core::ExitStatus::NothingPicked);
-    }
-    tw::FrozenPick pick(*snapshot);
     int status = static_cast<int>(tw::core::ExitStatus::NothingPicked);
-    QObject::connect(&pick, &tw::FrozenPick::picked, [&](tw::core::ColorValue color) {
+    std::unique_ptr<tw::FrozenPick> pick;
+    const auto print = [&](tw::core::ColorValue color) {
         tw::core::PrintColor(color, format, templates, out);
         out.flush();
         status = static_cast<int>(tw::core::ExitStatus::Done);
         QCoreApplication::exit(0);
-    });
-    QObject::connect(&pick, &tw::FrozenPick::cancelled, [] { QCoreApplication::exit(0); });
-    pick.setGeometry(QGuiApplication::primaryScreen()->geometry());
-    pick.showFullScreen();
-    pick.activateWindow();
+    };
+    const auto fail = [&](const QString& why) {
+        err << kProgram << ": " << why.toStdString() << ", so nothing can be picked\n";
+        err.flush();
+        QCoreApplication::exit(0);
+    };
+    const auto show = [&](QImage picture) {
+        pick = std::make_unique<tw::FrozenPick>(std::move(picture), &screen);
+        QObject::connect(
+            pick.get(), &tw::FrozenPick::picked, [&](tw::core::ColorValue color, Qt::MouseButton) { print(color); });
+        QObject::connect(pick.get(), &tw::FrozenPick::cancelled, [] { QCoreApplication::exit(0); });
+        pick->start(pick->pointerPixel());
+    };
+    using Outcome = tw::platform::ScreenshotPortal::Outcome;
+    const auto explain = [](const tw::platform::ScreenshotPortal::Result& result) {
+        switch (result.outcome) {
+        case Outcome::Refused:
+            return QStringLiteral("the desktop did not allow a picture of the screen");
+        case Outcome::Missing:
+            return QStringLiteral("the desktop has no screenshot portal");
+        case Outcome::NoAnswer:
+            return QStringLiteral("the desktop's screenshot portal did not answer");
+        case Outcome::Failed:
+        case Outcome::Taken:
+            break;
+        }
+        return QStringLiteral("the desktop could not take a picture of the screen (%1)").arg(result.detail);
+    };
+    if (!screen.needsDesktopPortal()) {
+        std::optional<QImage> snapshot = tw::TakeSnapshot(screen);
+        if (!snapshot) {
+            err << kProgram << ": the screen cannot be read here, so nothing can be picked\n";
+            return status;
+        }
+        show(std::move(*snapshot));
+    } else {
+        portal.takeScreenshot([&](const tw::platform::ScreenshotPortal::Result& result) {
+            if (result.outcome == Outcome::Taken && !result.image.isNull()) {
+                show(result.image);
+            } else if (result.outcome == Outcome::Failed || result.outcome == Outcome::Missing) {
+                portal.pickColor([&, first = result](const tw::platform::ScreenshotPortal::Result& answer) {
+                    if (answer.outcome == Outcome::Taken && answer.color)
+                        print(*answer.color);
+                    else
+                        fail(explain(answer.outcome == Outcome::Refused ? answer : first));
+                });
+            } else {
+                fail(explain(result));
+            }
+        });
+    }
     QApplication::exec();
     return status;
 }
@@ -171,7 +216,7 @@ int main(int argc, char* argv[])
 
     tw::MarkStartUp("single instance claimed");
     tw::MainWindow window({ os.prompter, os.systemColors, os.settings, os.clipboard, os.screen, os.fileDialogs, os.tray,
-        os.colorDialog, os.associations, os.shell });
+        os.colorDialog, os.associations, os.shell, os.portal });
     tw::MarkStartUp("main window built");
     window.setCommandLine(path);
     window.continueFormLoad();

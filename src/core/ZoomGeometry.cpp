@@ -2,6 +2,8 @@
 
 #include "core/ColorValue.h"
 
+#include <algorithm>
+
 namespace tw::core {
 
 bool GridShown(int percent, bool gridChecked)
@@ -88,6 +90,14 @@ CrosshairBox Crosshair(const ZoomGeometry& geometry)
 {
     return { geometry.cellX, geometry.cellY, RoundHalfEven(geometry.cellX + geometry.z),
         RoundHalfEven(geometry.cellY + geometry.z) };
+}
+
+CrosshairBox AverageBox(const ZoomGeometry& geometry, int side)
+{
+    const int before = std::max(side, 1) / 2;
+    const int after = before + 1;
+    return { RoundHalfEven(geometry.cellX - before * geometry.z), RoundHalfEven(geometry.cellY - before * geometry.z),
+        RoundHalfEven(geometry.cellX + after * geometry.z), RoundHalfEven(geometry.cellY + after * geometry.z) };
 }
 
 int ZoomPageStep(int viewSize, double z)

@@ -74,6 +74,9 @@ struct CrosshairBox {
     friend bool operator==(const CrosshairBox&, const CrosshairBox&) = default;
 };
 CrosshairBox Crosshair(const ZoomGeometry& geometry);
+// The outline of the side x side cells centred on the centre cell (a pick's averaged square), drawn as the
+// crosshair is: a side of 1 is the crosshair itself.
+CrosshairBox AverageBox(const ZoomGeometry& geometry, int side);
 
 // The scroll bars' large change: the number of screen pixels across a view of viewSize pixels.
 int ZoomPageStep(int viewSize, double z);

@@ -46,7 +46,7 @@ const QStringList& HelpCommands::manualImages()
 {
     static const QStringList images = { QStringLiteral("main-window.png"), QStringLiteral("compact.png"),
         QStringLiteral("history.png"), QStringLiteral("mini-picker.png"), QStringLiteral("html-editor.png"),
-        QStringLiteral("dark-scheme.png"), QStringLiteral("web-section.png") };
+        QStringLiteral("dark-scheme.png"), QStringLiteral("web-section.png"), QStringLiteral("frozen-pick.png") };
     return images;
 }
 

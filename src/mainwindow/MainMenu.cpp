@@ -135,6 +135,16 @@ MainMenu BuildMainMenu(QMainWindow& window)
             { &MainMenu::mnuScheme5, "mnuScheme5", "Dusty &Rose", Kind::Radio },
         }));
     options->addSeparator();
+    AddItem(
+        menu, *options, { &MainMenu::mnuFreeze, "mnuFreeze", "&Freeze Screen While Picking", Kind::Check }, nullptr);
+    options->addMenu(AddMenu(menu, window, "mnuAvg", "Pick &Average",
+        {
+            { &MainMenu::mnuAvg0, "mnuAvg0", "&1 x 1 Pixel", Kind::Radio },
+            { &MainMenu::mnuAvg1, "mnuAvg1", "&3 x 3 Pixels", Kind::Radio },
+            { &MainMenu::mnuAvg2, "mnuAvg2", "&5 x 5 Pixels", Kind::Radio },
+            { &MainMenu::mnuAvg3, "mnuAvg3", "&9 x 9 Pixels", Kind::Radio },
+        }));
+    options->addSeparator();
     AddItem(menu, *options, { &MainMenu::mnuNotify, "mnuNotify", "&Notify Me When Auto-Correcting Code", Kind::Check },
         nullptr);
     AddItem(menu, *options, { &MainMenu::mnuHigh, "mnuHigh", "Auto &Highlight Code", Kind::Check }, nullptr);

@@ -54,6 +54,12 @@ struct MainMenu {
     QAction* mnuScheme3 = nullptr;
     QAction* mnuScheme4 = nullptr;
     QAction* mnuScheme5 = nullptr;
+    QAction* mnuFreeze = nullptr;
+    // The side of the square a pick averages: 1, 3, 5, 9 pixels.
+    QAction* mnuAvg0 = nullptr;
+    QAction* mnuAvg1 = nullptr;
+    QAction* mnuAvg2 = nullptr;
+    QAction* mnuAvg3 = nullptr;
     QAction* mnuNotify = nullptr;
     QAction* mnuHigh = nullptr;
     QAction* mnuTips = nullptr;

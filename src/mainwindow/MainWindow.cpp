@@ -162,7 +162,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         d->colors, services.settings, d->writes, services.prompter, { d->menu.mnuHistory, d->menu.mnuTop }, *this);
     EnableCommand(d->menu.mnuExit, this, [this] { close(); });
 
-    d->sampler = new ScreenSampler(d->colors, { services.screen, services.prompter, services.clipboard }, *this);
+    d->sampler = new ScreenSampler(
+        d->colors, { services.screen, services.prompter, services.clipboard, services.portal }, *this);
+    d->sampler->attachMenu(d->menu.mnuFreeze, { d->menu.mnuAvg0, d->menu.mnuAvg1, d->menu.mnuAvg2, d->menu.mnuAvg3 });
     d->focusHome.setTarget(d->sampler->target());
 
     d->fraPal = new PaletteGrid(d->colors, { d->menu.mnuEP, d->menu.mnuEP1, d->menu.mnuEP2, d->menu.mnuEPDel },

@@ -7,6 +7,7 @@ class FileAssociations;
 class FileDialogs;
 class Prompter;
 class Screen;
+class ScreenshotPortal;
 class SettingsStore;
 class Shell;
 class SystemColors;
@@ -28,6 +29,7 @@ struct Services {
     platform::ColorDialog& colorDialog;
     platform::FileAssociations& associations;
     platform::Shell& shell;
+    platform::ScreenshotPortal& portal;
 };
 
 } // namespace tw

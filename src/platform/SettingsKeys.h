@@ -21,6 +21,9 @@ inline constexpr QLatin1String kZoom("newzoom");
 inline constexpr QLatin1String kGrid("grid");
 inline constexpr QLatin1String kCross("cross");
 inline constexpr QLatin1String kSel("sel");
+// "True" picks from a still picture of the screen; the side of the square a pick averages (1, 3, 5 or 9).
+inline constexpr QLatin1String kFreeze("freeze");
+inline constexpr QLatin1String kAverage("average");
 inline constexpr QLatin1String kSwapped("tmpmp");
 inline constexpr QLatin1String kStick("stick");
 inline constexpr QLatin1String kTop("top");

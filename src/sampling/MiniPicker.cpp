@@ -128,6 +128,27 @@ void MiniPicker::RenderMiniZoom()
         pick(*value);
 }
 
+void MiniPicker::setPressTakeOver(std::function<bool(Qt::MouseButton)> takeOver)
+{
+    m_drag->setPressTakeOver(std::move(takeOver));
+}
+
+void MiniPicker::takePick(core::ColorValue value, Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton || button == Qt::RightButton)
+        blnColor2 = button == Qt::RightButton;
+    pick(value);
+}
+
+void MiniPicker::takePick(const QImage& picture, QPoint point, core::ColorValue value, Qt::MouseButton button)
+{
+    m_drag->setSnapshot(picture);
+    m_drag->setPoint(point);
+    RenderMiniZoom();
+    // The colour picked, which may be the mean of a square, not only the point's pixel the view took.
+    takePick(value, button);
+}
+
 void MiniPicker::picZoom_MouseDown(QPoint viewPixel)
 {
     pick(picZoom->colorAt(viewPixel));

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -46,6 +47,13 @@ public:
 
     // Redraws the view around the sampled point and takes the snapshot's pixel there as the picked colour.
     void RenderMiniZoom();
+    // Asked first at each press on the target: true when the press was taken over (a pick from a still
+    // picture of the screen), so that no drag starts.
+    void setPressTakeOver(std::function<bool(Qt::MouseButton)> takeOver);
+    // A pick made another way: by a button (left: Color #1, right: Color #2, middle: as before) from a still
+    // picture, which the view then shows round the picked point, or, without a picture, by the desktop.
+    void takePick(core::ColorValue value, Qt::MouseButton button);
+    void takePick(const QImage& picture, QPoint point, core::ColorValue value, Qt::MouseButton button);
     // A click in the view picks the colour shown there.
     void picZoom_MouseDown(QPoint viewPixel);
     void chkTop_Click();

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/ZoomGeometry.h"
+#include "platform/ScreenshotPortal.h"
 #include "platform/SettingsStore.h"
 
 #include <QImage>
@@ -7,8 +8,10 @@
 #include <QPoint>
 #include <QPointer>
 
+#include <array>
 #include <optional>
 
+class QAction;
 class QKeyEvent;
 class QPushButton;
 class QWheelEvent;
@@ -17,10 +20,12 @@ namespace tw::platform {
 class Clipboard;
 class Prompter;
 class Screen;
+class ScreenshotPortal;
 } // namespace tw::platform
 
 namespace tw {
 
+class FrozenPick;
 class MiniPicker;
 class TargetDrag;
 class TargetPicture;
@@ -37,6 +42,7 @@ public:
         platform::Screen& screen;
         platform::Prompter& prompter;
         platform::Clipboard& clipboard;
+        platform::ScreenshotPortal& portal;
     };
     // window: the main window, whose keys the zoom keys watch and which the mini picker stands in for.
     ScreenSampler(WorkingColors& colors, Services services, QWidget& window);
@@ -47,7 +53,10 @@ public:
     ZoomFrame* zoomFrame() const { return fraZoom; }
     QPushButton* miniButton() const { return cmdMini; }
 
-    // Settings "newzoom", "grid", "cross" and "sel" (section "Main").
+    // The menu items "Freeze Screen While Picking" and the four "Average" sizes (1, 3, 5, 9 pixels square).
+    void attachMenu(QAction* freeze, const std::array<QAction*, 4>& average);
+
+    // Settings "newzoom", "grid", "cross", "sel", "freeze" and "average" (section "Main").
     void restoreSettings(const platform::SettingsStore& settings);
     void saveSettings(QList<platform::SettingsChange>& changes) const;
     // The magnifier at the end of start-up: scroll-bar ranges and a first (empty) view. The wheel zooms a drag
@@ -77,6 +86,10 @@ public:
     bool sel() const { return m_sel; }
     // The open mini picker, or nothing.
     MiniPicker* miniPicker() const;
+    // The frozen picking surface while a pick runs on it, or nothing.
+    FrozenPick* frozenPick() const;
+    bool freezeScreen() const { return m_freeze; }
+    int average() const { return m_average; }
 
     TargetPicture* Picture1 = nullptr;
     ZoomFrame* fraZoom = nullptr;
@@ -102,6 +115,18 @@ private:
     bool handleKey(const QKeyEvent& event);
     void handleWheel(const QWheelEvent& event);
     void toggleSel();
+    // A press on the target that picks from a still picture: on request, or where the desktop lets no
+    // program read the screen (then its portal takes the picture). False when an ordinary drag should run.
+    // forMini: the press was on the mini picker's target, whose own view takes the pick.
+    bool takeOverPress(Qt::MouseButton button, bool forMini);
+    // While the press that started a frozen pick is held on a target, its moves and release carry the pick.
+    void followHeldPress(TargetPicture& target);
+    // The window the pick was started from, for messages.
+    QWidget* pickWindow() const;
+    void onPortalAnswer(const platform::ScreenshotPortal::Result& result, Qt::MouseButton button, bool colorOnly);
+    void showFrozen(QImage picture, Qt::MouseButton button, bool held, std::optional<QPoint> start);
+    void endFrozen();
+    void setAverage(int size);
     void tell(const char* text);
 
     WorkingColors& m_colors;
@@ -116,6 +141,18 @@ private:
     bool m_wheelActive = false;
     int m_wheelRemainder = 0;
     bool m_sel = false;
+    bool m_freeze = false;
+    int m_average = 1;
+    QAction* m_freezeItem = nullptr;
+    std::array<QAction*, 4> m_averageItems {};
+    QPointer<FrozenPick> m_frozen;
+    // The press that started the frozen pick is still held on the target.
+    bool m_frozenHeld = false;
+    bool m_portalBusy = false;
+    // The pick running or asked for was started from the mini picker.
+    bool m_forMini = false;
+    // The colours as they were when the frozen pick began: Esc puts them back.
+    core::ColorValue m_before[2] { 0, 0 };
 };
 
 } // namespace tw

@@ -1,11 +1,38 @@
 #include "sampling/Snapshot.h"
 
+#include "core/Desktop.h"
 #include "platform/ColorConversion.h"
 #include "platform/Screen.h"
 
 #include <QPainter>
 
+#include <cstdint>
+
 namespace tw {
+
+namespace {
+
+    // A rectangle of the display as a picture whose pixels read fast, or nothing.
+    std::optional<QImage> Read(platform::Screen& screen, QRect rectangle)
+    {
+        std::optional<QImage> grabbed = screen.grab(rectangle);
+        if (!grabbed || grabbed->size() != rectangle.size())
+            return std::nullopt;
+        if (grabbed->format() != QImage::Format_RGB32)
+            *grabbed = grabbed->convertToFormat(QImage::Format_RGB32);
+        grabbed->setDevicePixelRatio(1.0);
+        return grabbed;
+    }
+
+} // namespace
+
+std::optional<QImage> TakeSnapshot(platform::Screen& screen)
+{
+    const QRect area = screen.snapshotArea();
+    if (area.isEmpty())
+        return std::nullopt;
+    return Read(screen, area);
+}
 
 std::optional<Snapshot> Snapshot::Take(platform::Screen& screen, QRect first)
 {
@@ -15,7 +42,7 @@ std::optional<Snapshot> Snapshot::Take(platform::Screen& screen, QRect first)
     QRect part = first & QRect(QPoint(), area.size());
     if (part.isEmpty())
         part = QRect(0, 0, 1, 1);
-    Snapshot snapshot(screen, area, QImage(), part.topLeft());
+    Snapshot snapshot(&screen, area, QImage(), part.topLeft());
     std::optional<QImage> picture = snapshot.read(part);
     if (!picture)
         return std::nullopt;
@@ -24,8 +51,19 @@ std::optional<Snapshot> Snapshot::Take(platform::Screen& screen, QRect first)
     return snapshot;
 }
 
-Snapshot::Snapshot(platform::Screen& screen, QRect area, QImage first, QPoint firstOrigin)
-    : m_screen(&screen)
+Snapshot Snapshot::Of(QImage picture)
+{
+    if (picture.format() != QImage::Format_RGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    picture.setDevicePixelRatio(1.0);
+    const QRect area(QPoint(), picture.size());
+    Snapshot snapshot(nullptr, area, std::move(picture), QPoint());
+    snapshot.m_whole = true;
+    return snapshot;
+}
+
+Snapshot::Snapshot(platform::Screen* screen, QRect area, QImage first, QPoint firstOrigin)
+    : m_screen(screen)
     , m_area(area)
     , m_picture(std::move(first))
     , m_origin(firstOrigin)
@@ -35,15 +73,9 @@ Snapshot::Snapshot(platform::Screen& screen, QRect area, QImage first, QPoint fi
 std::optional<QImage> Snapshot::read(QRect rectangle) const
 {
     const QRect inside = rectangle & QRect(QPoint(), m_area.size());
-    if (inside.isEmpty())
+    if (inside.isEmpty() || !m_screen)
         return std::nullopt;
-    std::optional<QImage> grabbed = m_screen->grab(inside.translated(m_area.topLeft()));
-    if (!grabbed || grabbed->size() != inside.size())
-        return std::nullopt;
-    if (grabbed->format() != QImage::Format_RGB32)
-        *grabbed = grabbed->convertToFormat(QImage::Format_RGB32);
-    grabbed->setDevicePixelRatio(1.0);
-    return grabbed;
+    return Read(*m_screen, inside.translated(m_area.topLeft()));
 }
 
 bool Snapshot::holds(QRect rectangle) const
@@ -95,11 +127,23 @@ std::optional<core::ColorValue> Snapshot::pixel(QPoint point)
     return platform::FromQRgb(held.picture.pixel(inPicture));
 }
 
+std::optional<core::ColorValue> Snapshot::average(QPoint point, int size)
+{
+    if (size <= 1)
+        return pixel(point);
+    if (!QRect(QPoint(), m_area.size()).contains(point))
+        return std::nullopt;
+    const Part held = part(QRect(point - QPoint(size / 2, size / 2), QSize(size, size)));
+    const QPoint inPicture = point - held.origin;
+    const core::PixelRows rows { reinterpret_cast<const std::uint32_t*>(held.picture.constBits()), held.picture.width(),
+        held.picture.height(), static_cast<int>(held.picture.bytesPerLine() / 4) };
+    return core::AverageSquare(rows, inPicture.x(), inPicture.y(), size);
+}
+
 core::Message ScreenUnreadableMessage()
 {
-    return { "The screen could not be read, so no color was picked and your colors are unchanged.\n\n"
-             "Picking colors from the screen needs an X11 desktop session; a Wayland session does not let "
-             "programs read the screen this way.",
+    // A Wayland session never comes here: there the desktop's portal takes the picture.
+    return { "The screen could not be read, so no color was picked and your colors are unchanged.",
         core::MessageIcon::Exclamation };
 }
 

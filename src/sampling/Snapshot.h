@@ -24,6 +24,8 @@ public:
     // Reads the first part (clipped to the screen; a part beside it reads the top-left pixel) at once.
     // Nothing when the screen cannot be read.
     static std::optional<Snapshot> Take(platform::Screen& screen, QRect first);
+    // A picture taken another way (a frozen pick's), whole from the start.
+    static Snapshot Of(QImage picture);
 
     QSize size() const { return m_area.size(); }
     bool whole() const { return m_whole; }
@@ -41,13 +43,17 @@ public:
     Part part(QRect rectangle);
     // One pixel, read first when it was not yet; nothing outside the snapshot or when it cannot be read.
     std::optional<core::ColorValue> pixel(QPoint point);
+    // The mean of the size x size square centred on a point, read first where it was not yet; only the
+    // square's pixels on the snapshot count. Nothing for a point outside the snapshot.
+    std::optional<core::ColorValue> average(QPoint point, int size);
 
 private:
-    Snapshot(platform::Screen& screen, QRect area, QImage first, QPoint firstOrigin);
+    Snapshot(platform::Screen* screen, QRect area, QImage first, QPoint firstOrigin);
     // Reads a part of the snapshot, clipped to it, as a picture whose pixels read fast.
     std::optional<QImage> read(QRect rectangle) const;
     bool holds(QRect rectangle) const;
 
+    // Nothing for a picture taken another way.
     platform::Screen* m_screen;
     // The screen's snapshot area at the press, in the screen's own coordinates.
     QRect m_area;
@@ -57,6 +63,10 @@ private:
     bool m_whole = false;
     bool m_restUnreadable = false;
 };
+
+// The whole snapshot area at once, in a format whose pixels read fast, or nothing when the screen cannot be
+// read: the picture a frozen pick shows.
+std::optional<QImage> TakeSnapshot(platform::Screen& screen);
 
 // Shown instead of sampling when the screen cannot be read; the colours stay as they were.
 core::Message ScreenUnreadableMessage();

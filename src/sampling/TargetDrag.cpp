@@ -43,6 +43,8 @@ void TargetDrag::press(Qt::MouseButton button)
         m_ignoreUp = true;
         return;
     }
+    if (m_takeOver && m_takeOver(button))
+        return;
     // The snapshot comes first: a screen that cannot be read starts no drag and changes nothing.
     const QSize screen = m_screen.snapshotArea().size();
     const QRect first = m_firstPart

@@ -47,6 +47,11 @@ public:
     // forgetSnapshot.
     Snapshot* snapshot() { return m_snapshot ? &*m_snapshot : nullptr; }
     void forgetSnapshot() { m_snapshot.reset(); }
+    // A picture taken another way (the frozen surface's), for the magnifier to show after that pick.
+    void setSnapshot(QImage snapshot) { m_snapshot = Snapshot::Of(std::move(snapshot)); }
+    // Asked first at each press that would start a drag: true when it took the press over (a pick on the
+    // frozen surface), so that no drag starts.
+    void setPressTakeOver(std::function<bool(Qt::MouseButton)> takeOver) { m_takeOver = std::move(takeOver); }
     QSize screenSize() const { return m_snapshot ? m_snapshot->size() : m_screenSize; }
     // The sampled point, in snapshot pixels. The first press samples the top-left pixel.
     QPoint point() const { return m_point; }
@@ -68,6 +73,7 @@ private:
     platform::Prompter& m_prompter;
     QWidget& m_window;
     std::function<QRect(QSize)> m_firstPart;
+    std::function<bool(Qt::MouseButton)> m_takeOver;
     std::optional<Snapshot> m_snapshot;
     QSize m_screenSize;
     QPoint m_point;

@@ -26,15 +26,18 @@ namespace {
             for (int y = rows.first; rows.step > 0 && y <= rows.last; y += rows.step)
                 painter.fillRect(0, y, side, 1, kGridColor);
         }
-        if (overlay.crosshair) {
-            const core::CrosshairBox box = core::Crosshair(geometry);
+        const auto outline = [&painter](const core::CrosshairBox& box) {
             const int width = box.right - box.left + 1;
             const int height = box.bottom - box.top + 1;
             painter.fillRect(box.left, box.top, width, 1, kCrosshairColor);
             painter.fillRect(box.left, box.bottom, width, 1, kCrosshairColor);
             painter.fillRect(box.left, box.top, 1, height, kCrosshairColor);
             painter.fillRect(box.right, box.top, 1, height, kCrosshairColor);
-        }
+        };
+        if (overlay.crosshair)
+            outline(core::Crosshair(geometry));
+        if (overlay.average > 1)
+            outline(core::AverageBox(geometry, overlay.average));
     }
 } // namespace
 

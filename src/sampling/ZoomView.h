@@ -14,6 +14,8 @@ inline constexpr core::ColorValue kZoomBackground = 0x808080;
 struct ZoomOverlay {
     bool grid = false;
     bool crosshair = false;
+    // The side of the square a pick averages; above 1 it is outlined round the centre cell.
+    int average = 1;
 };
 
 // picZoom: a square view of the screen snapshot around the sampled pixel, drawn with nearest-neighbour

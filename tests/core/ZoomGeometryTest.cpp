@@ -114,6 +114,18 @@ namespace {
         EXPECT_EQ((91 - GridColumns(g, kView).first) % 5, 0);
     }
 
+    TEST(ZoomGeometry, AverageBoxSpansTheSquareRoundTheCentreCell)
+    {
+        const ZoomGeometry g = At(400, true, 500, 500);
+        EXPECT_EQ(AverageBox(g, 1), Crosshair(g));
+        // Cells of 5 pixels: one cell either side of the centre cell at 3, four at 9, on the grid lines.
+        EXPECT_EQ(AverageBox(g, 3), (CrosshairBox { 81, 81, 96, 96 }));
+        EXPECT_EQ(AverageBox(g, 9), (CrosshairBox { 66, 66, 111, 111 }));
+        EXPECT_EQ((96 - GridColumns(g, kView).first) % 5, 0);
+        const ZoomGeometry fractional = ComputeZoomGeometry({ 104, 104, 4.5, 300, 300, kScreenW, kScreenH });
+        EXPECT_EQ(AverageBox(fractional, 3), (CrosshairBox { 46, 46, 59, 59 })); // 45.5 to the even 46
+    }
+
     TEST(ZoomGeometry, FractionalFactorRoundsHalvesToEven)
     {
         // 4.5 view pixels per screen pixel in a 104-pixel view.

@@ -6,6 +6,7 @@
 #include "tests/fakes/FakeFileDialogs.h"
 #include "tests/fakes/FakePrompter.h"
 #include "tests/fakes/FakeScreen.h"
+#include "tests/fakes/FakeScreenshotPortal.h"
 #include "tests/fakes/FakeSystemColors.h"
 #include "tests/fakes/FakeTray.h"
 #include "tests/fakes/MemorySettingsStore.h"
@@ -24,11 +25,12 @@ struct FakeServices {
     FakeColorDialog colorDialog;
     FakeFileAssociations associations;
     FakeShell shell;
+    FakeScreenshotPortal portal;
 
     Services services()
     {
         return { prompter, systemColors, settings, clipboard, screen, fileDialogs, tray, colorDialog, associations,
-            shell };
+            shell, portal };
     }
 };
 

@@ -371,7 +371,8 @@ private Q_SLOTS:
             Services services = fakes.services();
             platform::SettingsStore& real = store;
             MainWindow window({ services.prompter, services.systemColors, real, services.clipboard, services.screen,
-                services.fileDialogs, services.tray, services.colorDialog, services.associations, services.shell });
+                services.fileDialogs, services.tray, services.colorDialog, services.associations, services.shell,
+                services.portal });
             window.continueFormLoad();
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));

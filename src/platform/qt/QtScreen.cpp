@@ -3,13 +3,16 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QPainter>
 #include <QPixmap>
+#include <QRegion>
 #include <QScreen>
 
 #ifdef TW_HAVE_XCB
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdlib>
 #endif
 
@@ -19,16 +22,40 @@ namespace {
 
     Q_LOGGING_CATEGORY(lcScreen, "tw.screen", QtWarningMsg)
 
+    // What lies between monitors of different sizes: no screen, shown as the magnifier's background.
+    constexpr QRgb kNoScreen = qRgb(0xC0, 0xC0, 0xC0);
+
     bool OnX11()
     {
         return QGuiApplication::platformName() == QLatin1String("xcb");
     }
 
-    // An X11 client in a Wayland session (Xwayland) reads only the X windows of the desktop; everything
-    // else comes back black, which must not be taken for the screen's colours.
-    bool ScreenReadable()
+    // A Wayland session lets no program read the screen; an X11 client in one (Xwayland) reads only the X
+    // windows of the desktop and everything else comes back black, which must not be taken for the screen's
+    // colours.
+    bool InWayland()
     {
-        return !(OnX11() && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
+        return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+            || (OnX11() && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
+    }
+
+    QRect ToQRect(const core::PixelRect& rect)
+    {
+        return QRect(rect.x, rect.y, rect.width, rect.height);
+    }
+
+    // Paints what lies on no monitor in a picture of `rectangle` (display coordinates).
+    void FillGaps(QImage& picture, const core::DesktopPicture& layout, QRect rectangle)
+    {
+        QRegion gaps(rectangle);
+        const QPoint origin(layout.bounds.x, layout.bounds.y);
+        for (const core::PixelRect& monitor : layout.monitors)
+            gaps -= ToQRect(monitor).translated(origin);
+        if (gaps.isEmpty())
+            return;
+        QPainter painter(&picture);
+        for (const QRect& gap : gaps)
+            painter.fillRect(gap.translated(-rectangle.topLeft()), QColor::fromRgb(kNoScreen));
     }
 
 #ifdef TW_HAVE_XCB
@@ -115,6 +142,17 @@ namespace {
             xcb_get_image_data(reply), rectangle.width(), rectangle.height(), bytesPerLine, QImage::Format_RGB32,
             [](void* data) { std::free(data); }, reply);
     }
+
+    bool X11PlacePointer(QPoint rootPixel)
+    {
+        const std::optional<X11Display> display = X11Root();
+        if (!display)
+            return false;
+        xcb_warp_pointer(display->connection, XCB_NONE, display->root->root, 0, 0, 0, 0,
+            static_cast<std::int16_t>(rootPixel.x()), static_cast<std::int16_t>(rootPixel.y()));
+        xcb_flush(display->connection);
+        return true;
+    }
 #else
     std::optional<QPoint> X11Pointer()
     {
@@ -125,25 +163,81 @@ namespace {
     {
         return std::nullopt;
     }
+
+    bool X11PlacePointer(QPoint)
+    {
+        return false;
+    }
 #endif
+
+    // The monitors in device pixels. On X11 the root window is the truth: a monitor's size scaled back from
+    // the toolkit's whole scaled pixels may come out a pixel larger than the server's (2560 pixels at 1.5 are
+    // 1707 scaled pixels, and 1707 at 1.5 are 2561), and a pixel past the root window cannot be read.
+    core::DesktopPicture CurrentLayout(const std::vector<core::MonitorGeometry>& monitors)
+    {
+        core::DesktopPicture layout = core::LayOutDesktop(monitors);
+#ifdef TW_HAVE_XCB
+        if (const std::optional<X11Display> display = X11Root()) {
+            const QRect oldBounds = ToQRect(layout.bounds);
+            const QRect bounds
+                = oldBounds & QRect(0, 0, display->root->width_in_pixels, display->root->height_in_pixels);
+            if (bounds != oldBounds && !bounds.isEmpty()) {
+                for (core::PixelRect& monitor : layout.monitors) {
+                    const QRect clipped
+                        = (ToQRect(monitor).translated(oldBounds.topLeft()) & bounds).translated(-bounds.topLeft());
+                    monitor = { clipped.x(), clipped.y(), clipped.width(), clipped.height() };
+                }
+                layout.bounds = { bounds.x(), bounds.y(), bounds.width(), bounds.height() };
+            }
+        }
+#endif
+        return layout;
+    }
+
+    // Where the X server cannot be read directly, each monitor grabbed on its own and put at its place.
+    std::optional<QImage> ComposedDesktop(const core::DesktopPicture& layout)
+    {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        QImage picture(layout.bounds.width, layout.bounds.height, QImage::Format_RGB32);
+        if (picture.isNull()) {
+            qCWarning(lcScreen, "no room for a picture of %dx%d pixels", layout.bounds.width, layout.bounds.height);
+            return std::nullopt;
+        }
+        picture.fill(kNoScreen);
+        QPainter painter(&picture);
+        for (qsizetype i = 0; i < screens.size() && i < static_cast<qsizetype>(layout.monitors.size()); ++i) {
+            const QPixmap pixmap = screens[i]->grabWindow(0);
+            if (pixmap.isNull() || pixmap.width() <= 0 || pixmap.height() <= 0) {
+                qCWarning(lcScreen, "grabbing the screen %s (platform %s) gave no picture",
+                    qUtf8Printable(screens[i]->name()), qUtf8Printable(QGuiApplication::platformName()));
+                return std::nullopt;
+            }
+            QImage part = pixmap.toImage();
+            // The grab holds device pixels; they are used pixel for pixel.
+            part.setDevicePixelRatio(1.0);
+            // Pixel for pixel at the monitor's place: a part a pixel larger or smaller than its place (sizes
+            // scaled back from rounded ones) is not stretched, which would move every pixel after the first.
+            const core::PixelRect& place = layout.monitors[static_cast<std::size_t>(i)];
+            painter.drawImage(QPoint(place.x, place.y), part);
+        }
+        return picture;
+    }
 
 } // namespace
 
 QRect QtScreen::snapshotArea() const
 {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) {
+    // Expected in a Wayland session, where the desktop portal takes the picture instead: not worth a warning.
+    if (InWayland()) {
+        qCDebug(lcScreen, "in a Wayland session this program cannot read the screen itself");
+        return {};
+    }
+    const std::vector<core::MonitorGeometry> monitors = CurrentMonitors();
+    if (monitors.empty()) {
         qCDebug(lcScreen, "no screen to grab");
         return {};
     }
-    // Expected in a Wayland session, and said to the user by the caller: not worth a warning.
-    if (!ScreenReadable()) {
-        qCDebug(lcScreen, "an X11 client in a Wayland session cannot read the screen");
-        return {};
-    }
-    // A screen's top-left corner is the same in scaled and in device pixels; only its size is scaled.
-    const QRect geometry = screen->geometry();
-    return { geometry.topLeft(), (QSizeF(geometry.size()) * screen->devicePixelRatio()).toSize() };
+    return ToQRect(CurrentLayout(monitors).bounds);
 }
 
 std::optional<QImage> QtScreen::grab(QRect rectangle)
@@ -151,41 +245,53 @@ std::optional<QImage> QtScreen::grab(QRect rectangle)
     const QRect area = snapshotArea();
     if (area.isEmpty() || rectangle.isEmpty())
         return std::nullopt;
-    if (std::optional<QImage> image = X11Grab(rectangle))
-        return image;
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QPixmap pixmap = screen->grabWindow(0);
-    if (pixmap.isNull() || pixmap.width() <= 0 || pixmap.height() <= 0) {
-        qCWarning(lcScreen, "grabbing the screen %s (platform %s) gave no picture", qUtf8Printable(screen->name()),
-            qUtf8Printable(QGuiApplication::platformName()));
-        return std::nullopt;
+    const core::DesktopPicture layout = CurrentLayout(CurrentMonitors());
+    std::optional<QImage> image = X11Grab(rectangle);
+    if (!image) {
+        std::optional<QImage> desktop = ComposedDesktop(layout);
+        if (!desktop)
+            return std::nullopt;
+        const QRect inPicture = rectangle.translated(-area.topLeft());
+        if (!desktop->rect().contains(inPicture)) {
+            qCWarning(lcScreen, "a screen grab of %dx%d pixels does not hold %dx%d pixels at %d, %d", desktop->width(),
+                desktop->height(), inPicture.width(), inPicture.height(), inPicture.x(), inPicture.y());
+            return std::nullopt;
+        }
+        image = inPicture == desktop->rect() ? std::move(*desktop) : desktop->copy(inPicture);
     }
-    QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-    if (image.isNull()) {
-        qCWarning(lcScreen, "a screen grab of %dx%d pixels could not be converted", pixmap.width(), pixmap.height());
-        return std::nullopt;
-    }
-    // The grab holds device pixels; the image is used pixel for pixel.
-    image.setDevicePixelRatio(1.0);
-    const QRect inScreen = rectangle.translated(-area.topLeft());
-    if (!image.rect().contains(inScreen)) {
-        qCWarning(lcScreen, "a screen grab of %dx%d pixels does not hold %dx%d pixels at %d, %d", image.width(),
-            image.height(), inScreen.width(), inScreen.height(), inScreen.x(), inScreen.y());
-        return std::nullopt;
-    }
-    return inScreen == image.rect() ? image : image.copy(inScreen);
+    FillGaps(*image, layout, rectangle);
+    // The picture holds device pixels; it is used pixel for pixel.
+    image->setDevicePixelRatio(1.0);
+    return image;
 }
 
 QPoint QtScreen::cursorPosition() const
 {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return QCursor::pos();
-    // A screen's top-left corner is the same in scaled and in device pixels; only its size is scaled.
-    const QPoint origin = screen->geometry().topLeft();
+    const std::vector<core::MonitorGeometry> monitors = CurrentMonitors();
+    const core::DesktopPicture layout = CurrentLayout(monitors);
+    const QPoint origin(layout.bounds.x, layout.bounds.y);
     if (const std::optional<QPoint> pointer = X11Pointer())
         return *pointer - origin;
-    return DevicePixelOf(QCursor::pos(), origin, screen->devicePixelRatio());
+    const QPointF global = QCursor::pos();
+    if (const std::optional<core::PicturePoint> pixel = core::PicturePixelAt(monitors, layout, global.x(), global.y()))
+        return QPoint(pixel->x, pixel->y);
+    return global.toPoint() - origin;
+}
+
+bool QtScreen::needsDesktopPortal() const
+{
+    return InWayland();
+}
+
+void QtScreen::placePointer(QPoint pixel)
+{
+    const std::vector<core::MonitorGeometry> monitors = CurrentMonitors();
+    const core::DesktopPicture layout = CurrentLayout(monitors);
+    if (X11PlacePointer(pixel + QPoint(layout.bounds.x, layout.bounds.y)))
+        return;
+    // Elsewhere only whole scaled pixels can be reached.
+    if (const std::optional<core::ScaledPoint> scaled = core::ScaledPointOf(monitors, layout, { pixel.x(), pixel.y() }))
+        QCursor::setPos(QPointF(scaled->x, scaled->y).toPoint());
 }
 
 } // namespace tw::platform

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/qt/DBusScreenshotPortal.h"
 #include "platform/qt/IniSettingsStore.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtColorDialog.h"
@@ -27,6 +28,7 @@ struct QtServices {
     QtTray tray;
     QtColorDialog colorDialog;
     XdgFileAssociations associations { QCoreApplication::applicationFilePath() };
+    DBusScreenshotPortal portal;
     QtShell shell { QCoreApplication::applicationFilePath(), QFileInfo(settings.filePath()).absolutePath() };
 };
 
