@@ -3,9 +3,9 @@
 #include "sampling/ScreenSampler.h"
 #include "sampling/TargetPicture.h"
 #include "sampling/ZoomFrame.h"
-#include "widgets/Swatch.h"
 #include "tests/gui/MainWindowFixture.h"
 #include "tests/gui/SamplingHelpers.h"
+#include "widgets/Swatch.h"
 
 #include <QGuiApplication>
 #include <QScreen>
