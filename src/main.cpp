@@ -17,6 +17,7 @@
 #include <QScreen>
 
 #include <cerrno>
+#include <cstdlib>
 #include <memory>
 #include <ostream>
 #include <streambuf>
@@ -78,7 +79,8 @@ private:
 
 // --pick: one pick from a still picture of the screen, printed as --convert prints a code. Where the desktop
 // lets no program read the screen, its portal takes the picture (or, failing that, picks the colour itself).
-int PickOnce(const std::string& format, const std::vector<tw::core::ColorTemplate>& templates)
+int PickOnce(const std::string& format, const std::vector<tw::core::ColorTemplate>& templates,
+    tw::platform::UnixSignalNotifier& terminations)
 {
     tw::platform::QtScreen screen;
     tw::platform::DBusScreenshotPortal portal;
@@ -144,8 +146,15 @@ int PickOnce(const std::string& format, const std::vector<tw::core::ColorTemplat
             }
         });
     }
+    // A termination request ends the pick as Esc does.
+    QObject::connect(
+        &terminations, &tw::platform::UnixSignalNotifier::terminationRequested, [] { QCoreApplication::exit(0); });
     QApplication::exec();
-    return status;
+    out.flush();
+    err.flush();
+    // The answer is out and nothing is left to save: the process ends here, without the toolkit's teardown,
+    // which on a Wayland display has been seen to hang now and then while it closes its connection.
+    std::_Exit(status);
 }
 
 } // namespace
@@ -197,7 +206,7 @@ int main(int argc, char* argv[])
     tw::platform::UnixSignalNotifier terminations;
 
     if (commandLine.action == tw::core::CommandLine::Action::Pick)
-        return PickOnce(commandLine.format, templates);
+        return PickOnce(commandLine.format, templates, terminations);
 
     tw::platform::QtServices os;
 

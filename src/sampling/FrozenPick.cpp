@@ -6,6 +6,7 @@
 #include "platform/Screen.h"
 
 #include <QCursor>
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -100,6 +101,14 @@ protected:
             paintLoupe(painter);
     }
 
+    // A surface that appears under a pointer at rest learns where it is from the pointer's entry alone (a
+    // Wayland compositor sends no move until the pointer moves).
+    void enterEvent(QEnterEvent* event) override
+    {
+        QWidget::enterEvent(event);
+        m_owner.pointerAt(*this, mapFromGlobal(event->globalPosition()), event->globalPosition());
+    }
+
     void mouseMoveEvent(QMouseEvent* event) override
     {
         m_owner.pointerAt(*this, exactLocal(*event), event->globalPosition());
@@ -182,6 +191,9 @@ private:
             loupe.moveRight(at.x() - kLoupeGap);
         if (loupe.bottom() > height())
             loupe.moveBottom(at.y() - kLoupeGap);
+        // On a monitor too small for either side it stays on the monitor, over the point if need be.
+        loupe.moveLeft(std::clamp(loupe.left(), 2.0, std::max(2.0, width() - loupe.width() - 2.0)));
+        loupe.moveTop(std::clamp(loupe.top(), 2.0, std::max(2.0, height() - loupe.height() - 2.0)));
         const QRectF view(loupe.topLeft(), QSizeF(kLoupeSide, kLoupeSide));
         painter.fillRect(loupe.adjusted(-2, -2, 2, 2), Qt::black);
         painter.fillRect(view, QColor(0x80, 0x80, 0x80));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # --pick on a real X display: a click picks exactly the pixel under the pointer, the arrow keys move the pick
-# point by one pixel before Enter picks, and Esc ends with status 4 and nothing printed.
+# point by one pixel before Enter picks, and Esc or SIGTERM ends with status 4 and nothing printed.
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/common.bash"
@@ -57,4 +57,11 @@ xdotool key Escape
 finish
 [ "$status" = 4 ] || { echo "Esc ended with status $status, not 4" >&2; exit 1; }
 [ ! -s "$home/out" ] || { echo "Esc printed '$(cat "$home/out")'" >&2; exit 1; }
-echo "picked by click, by arrows and Enter, and cancelled"
+
+# A termination request (a desktop shortcut's pick given up by its script) ends it as Esc does.
+pick --format hex
+kill -TERM "$pid"
+finish
+[ "$status" = 4 ] || { echo "SIGTERM ended --pick with status $status, not 4" >&2; exit 1; }
+[ ! -s "$home/out" ] || { echo "SIGTERM printed '$(cat "$home/out")'" >&2; exit 1; }
+echo "picked by click, by arrows and Enter, and cancelled by Esc and by SIGTERM"

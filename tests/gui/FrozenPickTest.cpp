@@ -7,6 +7,7 @@
 #include "tests/gui/SamplingHelpers.h"
 #include "widgets/Swatch.h"
 
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
@@ -126,6 +127,26 @@ private Q_SLOTS:
         QCOMPARE(t.color(slot == ColorSlot::One ? ColorSlot::Two : ColorSlot::One), other);
         // The magnifier keeps the picture, as after a drag.
         QVERIFY(t.s->picDesk());
+    }
+
+    // A surface that appears under a pointer at rest takes the pointer's place from its entry: Enter then
+    // picks that pixel, not the middle of the picture.
+    void thePointersEntryPlacesThePoint()
+    {
+        Frozen t;
+        t.f.fakes.screen.portalOnly = true;
+        t.f.fakes.screen.image = QImage();
+        Press(t.s->Picture1, Qt::LeftButton);
+        Release(t.s->Picture1, Qt::LeftButton);
+        t.f.fakes.portal.answer(Taken(t.desktop));
+        QWidget* surface = t.surface();
+        QVERIFY(surface);
+        const QPointF local(70, 30);
+        QEnterEvent enter(local, local, surface->mapToGlobal(local));
+        QCoreApplication::sendEvent(surface, &enter);
+        t.key(Qt::Key_Return);
+        t.settle();
+        QCOMPARE(t.color(ColorSlot::One), t.pixel({ 70, 30 }));
     }
 
     void aClickOnTheSurfacePicksWithItsButton()
