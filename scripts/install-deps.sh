@@ -8,6 +8,7 @@ packages=(
     clang-format openbox trayer strace
     dpkg-dev desktop-file-utils appstream shared-mime-info libglib2.0-bin
     dbus-daemon xserver-xorg-core xserver-xorg-video-dummy
+    sway swaybg grim wtype wayvnc pipewire xdg-desktop-portal xdg-desktop-portal-wlr qt6-wayland
 )
 missing=()
 for p in "${packages[@]}"; do
