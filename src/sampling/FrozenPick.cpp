@@ -4,6 +4,7 @@
 #include "core/Notations.h"
 #include "platform/ColorConversion.h"
 #include "platform/Screen.h"
+#include "sampling/Snapshot.h"
 
 #include <QCursor>
 #include <QEnterEvent>
@@ -311,9 +312,7 @@ core::ColorValue FrozenPick::colorAt(QPoint pixel) const
         return 0;
     const int x = std::clamp(pixel.x(), 0, m_picture.width() - 1);
     const int y = std::clamp(pixel.y(), 0, m_picture.height() - 1);
-    const core::PixelRows rows { reinterpret_cast<const std::uint32_t*>(m_picture.constBits()), m_picture.width(),
-        m_picture.height(), static_cast<int>(m_picture.bytesPerLine() / 4) };
-    return core::AverageSquare(rows, x, y, m_average).value_or(0);
+    return AverageOf(m_picture, QPoint(x, y), m_average).value_or(0);
 }
 
 QPoint FrozenPick::pointerPixel() const

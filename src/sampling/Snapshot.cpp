@@ -134,10 +134,14 @@ std::optional<core::ColorValue> Snapshot::average(QPoint point, int size)
     if (!QRect(QPoint(), m_area.size()).contains(point))
         return std::nullopt;
     const Part held = part(QRect(point - QPoint(size / 2, size / 2), QSize(size, size)));
-    const QPoint inPicture = point - held.origin;
-    const core::PixelRows rows { reinterpret_cast<const std::uint32_t*>(held.picture.constBits()), held.picture.width(),
-        held.picture.height(), static_cast<int>(held.picture.bytesPerLine() / 4) };
-    return core::AverageSquare(rows, inPicture.x(), inPicture.y(), size);
+    return AverageOf(held.picture, point - held.origin, size);
+}
+
+std::optional<core::ColorValue> AverageOf(const QImage& picture, QPoint pixel, int size)
+{
+    const core::PixelRows rows { reinterpret_cast<const std::uint32_t*>(picture.constBits()), picture.width(),
+        picture.height(), static_cast<int>(picture.bytesPerLine() / 4) };
+    return core::AverageSquare(rows, pixel.x(), pixel.y(), size);
 }
 
 core::Message ScreenUnreadableMessage()

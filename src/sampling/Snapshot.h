@@ -64,6 +64,10 @@ private:
     bool m_restUnreadable = false;
 };
 
+// The mean of the size x size square of an RGB32 picture centred on a pixel (only its pixels on the picture
+// count); nothing for a pixel outside the picture.
+std::optional<core::ColorValue> AverageOf(const QImage& picture, QPoint pixel, int size);
+
 // The whole snapshot area at once, in a format whose pixels read fast, or nothing when the screen cannot be
 // read: the picture a frozen pick shows.
 std::optional<QImage> TakeSnapshot(platform::Screen& screen);
