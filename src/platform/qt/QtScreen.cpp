@@ -223,32 +223,39 @@ namespace {
         return picture;
     }
 
+    // The desktop this program may read itself, or nothing: a Wayland session (expected, and the desktop
+    // portal takes the picture instead: not worth a warning) or no screen.
+    std::optional<core::DesktopPicture> ReadableDesktop()
+    {
+        if (InWayland()) {
+            qCDebug(lcScreen, "in a Wayland session this program cannot read the screen itself");
+            return std::nullopt;
+        }
+        const std::vector<core::MonitorGeometry> monitors = CurrentMonitors();
+        if (monitors.empty()) {
+            qCDebug(lcScreen, "no screen to grab");
+            return std::nullopt;
+        }
+        return CurrentLayout(monitors);
+    }
+
 } // namespace
 
 QRect QtScreen::snapshotArea() const
 {
-    // Expected in a Wayland session, where the desktop portal takes the picture instead: not worth a warning.
-    if (InWayland()) {
-        qCDebug(lcScreen, "in a Wayland session this program cannot read the screen itself");
-        return {};
-    }
-    const std::vector<core::MonitorGeometry> monitors = CurrentMonitors();
-    if (monitors.empty()) {
-        qCDebug(lcScreen, "no screen to grab");
-        return {};
-    }
-    return ToQRect(CurrentLayout(monitors).bounds);
+    const std::optional<core::DesktopPicture> layout = ReadableDesktop();
+    return layout ? ToQRect(layout->bounds) : QRect();
 }
 
 std::optional<QImage> QtScreen::grab(QRect rectangle)
 {
-    const QRect area = snapshotArea();
+    const std::optional<core::DesktopPicture> layout = ReadableDesktop();
+    const QRect area = layout ? ToQRect(layout->bounds) : QRect();
     if (area.isEmpty() || rectangle.isEmpty())
         return std::nullopt;
-    const core::DesktopPicture layout = CurrentLayout(CurrentMonitors());
     std::optional<QImage> image = X11Grab(rectangle);
     if (!image) {
-        std::optional<QImage> desktop = ComposedDesktop(layout);
+        std::optional<QImage> desktop = ComposedDesktop(*layout);
         if (!desktop)
             return std::nullopt;
         const QRect inPicture = rectangle.translated(-area.topLeft());
@@ -259,7 +266,7 @@ std::optional<QImage> QtScreen::grab(QRect rectangle)
         }
         image = inPicture == desktop->rect() ? std::move(*desktop) : desktop->copy(inPicture);
     }
-    FillGaps(*image, layout, rectangle);
+    FillGaps(*image, *layout, rectangle);
     // The picture holds device pixels; it is used pixel for pixel.
     image->setDevicePixelRatio(1.0);
     return image;
