@@ -63,6 +63,14 @@ import -window root "$shot"
 newest_history_is() {
     sed -n '/^\[History\]/,/^\[/p' "$settings" | grep -qx "1=$1"
 }
+# Waits for the colour value to be recorded as the newest history entry; shows the history when it is not.
+expect_picked() { # what value
+    wait_until 10 "$1 ($2) as the newest history entry" newest_history_is "$2" || {
+        sed -n '/^\[History\]/,/^\[/p' "$settings" >&2
+        [ ! -e "$home/portal.out" ] || cat "$home/portal.out" >&2
+        exit 1
+    }
+}
 keep_shot() {
     [ -n "${TW_E2E_SHOTS:-}" ] && import -window root "$TW_E2E_SHOTS/$1.png" || true
 }
@@ -92,10 +100,7 @@ sleep 0.3
 keep_shot drag-second-monitor
 xdotool mouseup 1
 expected=$(value_of 2345 677)
-wait_until 10 "the dragged pixel ($expected) as the newest history entry" newest_history_is "$expected" || {
-    sed -n '/^\[History\]/,/^\[/p' "$settings" >&2
-    exit 1
-}
+expect_picked "the dragged pixel" "$expected"
 echo "drag: picked (2345, 677) on the second monitor"
 
 # 2. The frozen surface: the press freezes the desktop, the drag goes to (2360, 701), five Right arrows move
@@ -112,10 +117,7 @@ keep_shot frozen-arrows
 xdotool mouseup 1
 wait_for_window_gone '^Pick a Color$'
 expected=$(value_of 2365 701)
-wait_until 10 "the pixel the arrows reached ($expected) as the newest history entry" newest_history_is "$expected" || {
-    sed -n '/^\[History\]/,/^\[/p' "$settings" >&2
-    exit 1
-}
+expect_picked "the pixel the arrows reached" "$expected"
 echo "frozen surface: the arrows led the drag from (2360, 701) to (2365, 701)"
 stop_program
 
@@ -142,9 +144,5 @@ keep_shot portal-surface
 xdotool click 1
 wait_for_window_gone '^Pick a Color$'
 negative=$(((255 - (2345 & 255)) + 256 * (255 - (677 & 255)) + 65536 * (255 - (((2345 >> 8) << 4) | (677 >> 8)))))
-wait_until 10 "the portal picture's pixel ($negative) as the newest history entry" newest_history_is "$negative" || {
-    sed -n '/^\[History\]/,/^\[/p' "$settings" >&2
-    cat "$home/portal.out" >&2
-    exit 1
-}
+expect_picked "the portal picture's pixel" "$negative"
 echo "portal: picked (2345, 677) of the portal's picture"

@@ -151,12 +151,14 @@ magnifier_shows() {
 point_at() {
     pointer_at $(($1 + 1)) "$2" && pointer_at "$1" "$2" && magnifier_shows "$3"
 }
-# Waits for the pick to end; sets status to its exit status.
-finish() {
-    status=0
+# Waits for the pick to end and checks its exit status and what it printed (nothing for "").
+finish() { # what status printed
+    local status=0
     wait_until 10 "--pick to end" process_ended "$pid" || { cat "$home/err" >&2; exit 1; }
     wait "$pid" || status=$?
     pid=
+    [ "$status" = "$2" ] || { echo "$1 ended with status $status, not $2: $(cat "$home/err")" >&2; exit 1; }
+    [ "$(cat "$home/out")" = "$3" ] || { echo "$1 printed '$(cat "$home/out")', not '$3'" >&2; exit 1; }
 }
 
 # 1. A click at the logical pixel (50, 50): the device pixel (100, 100).
@@ -164,9 +166,7 @@ pick --format hex
 wait_until 10 "the magnifier to show #ff8000" point_at 50 50 ff8000
 swaymsg seat - cursor press button1 >/dev/null
 swaymsg seat - cursor release button1 >/dev/null
-finish
-[ "$status" = 0 ] || { echo "a click ended with status $status: $(cat "$home/err")" >&2; exit 1; }
-[ "$(cat "$home/out")" = "#ff8000" ] || { echo "a click printed '$(cat "$home/out")', not #ff8000" >&2; exit 1; }
+finish "a click" 0 "#ff8000"
 echo "click: picked the device pixel (100, 100)"
 
 # 2. From the same place, Right reaches the odd device pixel (101, 100) that no pointer position names.
@@ -178,16 +178,12 @@ if [ -n "${TW_E2E_SHOTS:-}" ]; then
     cp "$home/magnified.png" "$TW_E2E_SHOTS/wayland-frozen.png"
 fi
 wtype -k Return
-finish
-[ "$status" = 0 ] || { echo "Right and Enter ended with status $status: $(cat "$home/err")" >&2; exit 1; }
-[ "$(cat "$home/out")" = "#10E070" ] || { echo "Right and Enter printed '$(cat "$home/out")'" >&2; exit 1; }
+finish "Right and Enter" 0 "#10E070"
 echo "arrow: Right and Enter picked the device pixel (101, 100)"
 
 # 3. Esc.
 pick --format hex
 wait_until 10 "the magnifier to show #ff8000" point_at 50 50 ff8000
 wtype -k Escape
-finish
-[ "$status" = 4 ] || { echo "Esc ended with status $status, not 4" >&2; exit 1; }
-[ ! -s "$home/out" ] || { echo "Esc printed '$(cat "$home/out")'" >&2; exit 1; }
+finish "Esc" 4 ""
 echo "Esc: cancelled with status 4"
