@@ -48,6 +48,12 @@ inline QPoint DevicePixelOf(QPointF globalPosition, QPointF screenOrigin, qreal 
     return QPoint(static_cast<int>(std::lround(device.x())), static_cast<int>(std::lround(device.y())));
 }
 
+// A rectangle of pixels as the toolkit holds one.
+inline QRect ToQRect(const core::PixelRect& rect)
+{
+    return QRect(rect.x, rect.y, rect.width, rect.height);
+}
+
 // The monitors as the toolkit knows them now, in the order of QGuiApplication::screens().
 inline std::vector<core::MonitorGeometry> CurrentMonitors()
 {

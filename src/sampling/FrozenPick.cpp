@@ -29,10 +29,7 @@ namespace {
     constexpr int kNotesHeight = 64;
     constexpr int kWheelNotch = 120;
 
-    QRect ToQRect(const core::PixelRect& rect)
-    {
-        return QRect(rect.x, rect.y, rect.width, rect.height);
-    }
+    using platform::ToQRect;
 
 } // namespace
 

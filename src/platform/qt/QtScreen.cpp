@@ -39,11 +39,6 @@ namespace {
             || (OnX11() && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
     }
 
-    QRect ToQRect(const core::PixelRect& rect)
-    {
-        return QRect(rect.x, rect.y, rect.width, rect.height);
-    }
-
     // Paints what lies on no monitor in a picture of `rectangle` (display coordinates).
     void FillGaps(QImage& picture, const core::DesktopPicture& layout, QRect rectangle)
     {
