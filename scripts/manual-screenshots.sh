@@ -11,7 +11,7 @@ out=$root/resources/manual/Help-images
 mkdir -p "$out"
 
 if [ -z "${TW_SHOTS_INNER:-}" ]; then
-    exec env TW_SHOTS_INNER=1 xvfb-run -a -s "-screen 0 1280x1200x24" "$0" "$program"
+    exec env TW_SHOTS_INNER=1 xvfb-run -a -s "-noreset -screen 0 1280x1200x24" "$0" "$program"
 fi
 
 source "$root/tests/e2e/common.bash"
