@@ -209,7 +209,6 @@ MainWindow::MainWindow(Services services, QWidget* parent)
                 d->menu.mnuVCss5, d->menu.mnuVCss6, d->menu.mnuVCss7 },
             d->menu.mnuTemplates },
         *this);
-    setWindowIcon(AppIcon());
 
     // The features' own widgets take their places.
     auto* targetLayout = static_cast<QVBoxLayout*>(d->fraTarget->layout());
@@ -460,6 +459,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         centralWidget()->removeEventFilter(this);
         // The checks of the file associations and the tip speak over the window once it is on the screen.
         QTimer::singleShot(0, this, [this] {
+            // So do the icons of the window and the tray: drawing them and handing them to the display and the
+            // notification area would hold the first frame back by a few milliseconds.
+            const QIcon icon = AppIcon();
+            setWindowIcon(icon);
+            d->tray->setUp(icon);
             d->associations->checkAtStartUp();
             showCodesTipOnce();
             MarkStartUp("start-up checks done");

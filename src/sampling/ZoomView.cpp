@@ -58,8 +58,9 @@ void ZoomView::setViewSize(int viewSize)
 {
     m_side = viewSize;
     m_overlay = {};
-    clearPicture();
-    updateShownPicture();
+    // Until the next render the view shows the background alone, which needs no picture.
+    m_picture = QImage();
+    m_shown = QImage();
     setFixedSize(viewSize, viewSize);
     update();
 }
@@ -121,9 +122,11 @@ void ZoomView::paintEvent(QPaintEvent*)
     // At a fractional scale the widget's corner may fall between two device pixels. The picture goes on the
     // nearest whole one, so that each of its pixels covers exactly one device pixel; the strip this leaves on
     // one side shows the background.
+    painter.fillRect(rect(), platform::ToQColor(kZoomBackground));
+    if (m_shown.isNull())
+        return;
     const QPointF corner = painter.deviceTransform().map(QPointF(0, 0));
     const QPointF shift = (QPointF(qRound(corner.x()), qRound(corner.y())) - corner) / m_shown.devicePixelRatio();
-    painter.fillRect(rect(), platform::ToQColor(kZoomBackground));
     painter.drawImage(shift, m_shown);
 }
 
@@ -139,7 +142,7 @@ void ZoomView::mousePressEvent(QMouseEvent* event)
     // The picture's pixel under the pointer, counted as paintEvent places the picture: from the device pixel
     // nearest the widget's corner in the window. A device position divided by the ratio and multiplied back
     // may fall a hair short of the whole number it was.
-    const qreal pictureRatio = m_shown.devicePixelRatio();
+    const qreal pictureRatio = m_shown.isNull() ? devicePixelRatioF() : m_shown.devicePixelRatio();
     const QPointF corner = QPointF(mapTo(window(), QPoint(0, 0))) * pictureRatio;
     const QPointF pointer = position * pictureRatio + corner;
     const auto pixel

@@ -3,12 +3,12 @@
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/Tray.h"
-#include "widgets/AppIcon.h"
 #include "widgets/Buttons.h"
 #include "widgets/Prompts.h"
 #include "widgets/SettingsWrites.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QMenu>
 #include <QWidget>
 
@@ -21,17 +21,24 @@ TrayIcon::TrayIcon(
     , m_services(services)
     , m_writes(writes)
     , m_window(window)
+    , m_openMini(std::move(openMini))
 {
     setObjectName(QStringLiteral("trayIcon"));
-    m_available = services.tray.isAvailable();
+}
+
+void TrayIcon::setUp(const QIcon& icon)
+{
+    if (m_available)
+        return;
+    m_available = m_services.tray.isAvailable();
     if (!m_available)
         return; // the items stay disabled: nothing may hide the window where nothing brings it back
-    EnableCommand(menu.mnuExitMin, this, [this] { m_window.hide(); });
-    EnableCommand(menu.mnuPOpen, this, [this] { open(); });
-    EnableCommand(menu.mnuPMini, this, std::move(openMini));
-    EnableCommand(menu.mnuPExit, this, [this] { m_window.close(); });
-    services.tray.show(
-        AppIcon(), QString::fromLatin1(kAppTitle), [this](platform::Tray::Activation activation, QPoint at) {
+    EnableCommand(m_menu.mnuExitMin, this, [this] { m_window.hide(); });
+    EnableCommand(m_menu.mnuPOpen, this, [this] { open(); });
+    EnableCommand(m_menu.mnuPMini, this, m_openMini);
+    EnableCommand(m_menu.mnuPExit, this, [this] { m_window.close(); });
+    m_services.tray.show(
+        icon, QString::fromLatin1(kAppTitle), [this](platform::Tray::Activation activation, QPoint at) {
             if (activation == platform::Tray::Activation::Context)
                 m_menu.mnuPop->popup(at);
             else

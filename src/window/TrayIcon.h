@@ -4,6 +4,7 @@
 #include <functional>
 
 class QAction;
+class QIcon;
 class QMenu;
 class QWidget;
 
@@ -36,8 +37,13 @@ public:
         platform::Prompter& prompter;
         const platform::SettingsStore& settings;
     };
-    // openMini: what the mini picker button does.
+    // openMini: what the mini picker button does. The icon appears with setUp().
     TrayIcon(Menu menu, Services services, SettingsWrites& writes, std::function<void()> openMini, QWidget& window);
+
+    // Asks the desktop for its notification area and shows the icon there, enabling the items that hide the
+    // window. Until then (and where there is none) they stay disabled. Asking takes round trips to the display
+    // and the session bus, so the main window calls it once its first frame is on the screen.
+    void setUp(const QIcon& icon);
 
     bool available() const { return m_available; }
     // The main window was minimised: it goes to the tray (the first time with the tip).
@@ -54,6 +60,7 @@ private:
     Services m_services;
     SettingsWrites& m_writes;
     QWidget& m_window;
+    std::function<void()> m_openMini;
     std::function<void()> m_restoreAlso;
     bool m_available = false;
 };

@@ -10,13 +10,15 @@ namespace tw::test {
 struct FakeTray : platform::Tray {
     bool available = true;
     bool shown = false;
+    QIcon icon;
     QString tip;
     Handler handler;
 
     bool isAvailable() const override { return available; }
-    void show(const QIcon&, const QString& text, Handler onActivated) override
+    void show(const QIcon& shownIcon, const QString& text, Handler onActivated) override
     {
         shown = true;
+        icon = shownIcon;
         tip = text;
         handler = std::move(onActivated);
     }

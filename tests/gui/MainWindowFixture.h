@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace tw::test {
@@ -74,9 +75,13 @@ struct MainWindowFixture {
         if (!fakes.settings.writeBool(QStringLiteral("Main"), QStringLiteral("blnCodesTip"), true))
             qFatal("the memory store refused a write");
         window.continueFormLoad();
+        // What follows the first frame (the icons, the tray, the start-up checks) is done before a test begins.
+        QSignalSpy startUp(&window, &MainWindow::startUpFinished);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             qFatal("main window not exposed");
+        if (!QTest::qWaitFor([&startUp] { return !startUp.isEmpty(); }, 10000))
+            qFatal("the main window's start-up did not finish");
     }
     MainWindow* operator->() { return &window; }
     WorkingColors& colors() { return window.colors(); }

@@ -73,6 +73,23 @@ private Q_SLOTS:
         QCOMPARE(fakes.prompter.prompts.size(), 1);
     }
 
+    void theIconsOfTheWindowAndTheTrayFollowTheFirstFrame()
+    {
+        FakeServices fakes;
+        QVERIFY(fakes.settings.writeBool(kMain, QStringLiteral("blnCodesTip"), true));
+        MainWindow window(fakes.services());
+        window.continueFormLoad();
+        QVERIFY(window.windowIcon().isNull());
+        QVERIFY(!fakes.tray.shown);
+        QVERIFY(!Look(window).action("mnuExitMin")->isEnabled());
+        window.show();
+        QTRY_VERIFY(fakes.tray.shown);
+        const QList<QSize> sizes = window.windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(128, 128)));
+        QVERIFY(!fakes.tray.icon.isNull());
+        QVERIFY(Look(window).action("mnuExitMin")->isEnabled());
+    }
+
     void aFirstStartWritesOnlyTheCommandLine()
     {
         FakeServices fakes;
