@@ -85,15 +85,18 @@ void ZoomView::render(const QImage* snapshot, QPoint origin, const core::ZoomGeo
 {
     m_geometry = geometry;
     m_overlay = overlay;
-    clearPicture();
     const core::PixelRect& source = geometry.source;
     const core::PixelRect& destination = geometry.destination;
     if (snapshot && source.width > 0 && source.height > 0 && destination.width > 0 && destination.height > 0) {
+        clearPicture();
         QPainter painter(&m_picture);
         // No smoothing: every screen pixel stays one block of a single colour.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(QRect(destination.x, destination.y, destination.width, destination.height), *snapshot,
             QRect(source.x - origin.x(), source.y - origin.y(), source.width, source.height));
+    } else {
+        // Nothing to magnify: the view is background alone, which needs no picture (colorAt answers it).
+        m_picture = QImage();
     }
     updateShownPicture();
     update();
@@ -102,10 +105,20 @@ void ZoomView::render(const QImage* snapshot, QPoint origin, const core::ZoomGeo
 void ZoomView::updateShownPicture()
 {
     const qreal pictureRatio = devicePixelRatioF();
-    m_picture.setDevicePixelRatio(1.0);
-    m_shown = m_picture.copy();
+    if (m_picture.isNull()) {
+        // Background alone: a picture only for a grid or a box to be drawn on.
+        if (!m_overlay.grid && !m_overlay.crosshair && m_overlay.average <= 1) {
+            m_shown = QImage();
+            return;
+        }
+        m_shown = QImage(viewSize(), viewSize(), QImage::Format_RGB32);
+        m_shown.fill(platform::ToQColor(kZoomBackground));
+    } else {
+        m_picture.setDevicePixelRatio(1.0);
+        m_shown = m_picture.copy();
+        m_picture.setDevicePixelRatio(pictureRatio);
+    }
     PaintOverlay(m_shown, m_geometry, m_overlay);
-    m_picture.setDevicePixelRatio(pictureRatio);
     m_shown.setDevicePixelRatio(pictureRatio);
 }
 

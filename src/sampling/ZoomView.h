@@ -44,10 +44,10 @@ public:
     // The colour the view shows at a pixel of the picture, read from the picture under the grid and the box,
     // so a point on a grid line or on the box gives the screen pixel of its cell. Outside the view: background.
     core::ColorValue colorAt(QPoint viewPixel) const;
-    // The picture without grid and box, with the device pixel ratio it is drawn for; none (null) before the first
-    // render after the view was made or resized, while it shows the background alone.
+    // The picture without grid and box, with the device pixel ratio it is drawn for; none (null) while the view
+    // shows the background alone (nothing rendered since it was made or resized, or nothing to magnify).
     const QImage& picture() const { return m_picture; }
-    // The picture as shown, grid and box included.
+    // The picture as shown, grid and box included; none (null) where that is the background alone.
     const QImage& shownPicture() const { return m_shown; }
 
     QSize sizeHint() const override;
