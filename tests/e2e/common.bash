@@ -13,14 +13,15 @@ make_home() {
     fi
 }
 
-# The processes a test starts: each pid added to pids is killed when the script ends, and the home is removed.
+# The processes a test starts: each pid added to pids is killed when the script ends, newest first (a program
+# before the servers it was started on), and the home is removed.
 # Usage: end_processes_on_exit, then pids+=("$!") after each start.
 pids=()
 end_processes() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill -9 "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill -9 "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
     done
     # A test's own processes are gone; a settings write they made as they ended may still be landing.
     rm -rf "$home" || true

@@ -22,17 +22,17 @@ compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so' >/dev/null 
 make_home
 export XDG_CACHE_HOME=$home/cache
 unset DISPLAY WAYLAND_DISPLAY
-# The order in which they end: the program first, the compositor last.
-pid= vnc= portal= backend= pipewire= bus= background= sway=
-cleanup() {
-    local p
-    for p in $pid $vnc $portal $backend $pipewire $bus $background $sway; do
-        kill -9 "$p" 2>/dev/null || true
-        wait "$p" 2>/dev/null || true
-    done
-    rm -rf "$home" || true
+# A pick still running ends first, then the services in pids, newest first: the compositor last. A pick that
+# ended is not in pids, so that its number, free again, is never signalled.
+pid=
+end_all() {
+    if [ -n "$pid" ]; then
+        kill -9 "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    end_processes
 }
-trap cleanup EXIT
+trap end_all EXIT
 
 # sway will not run as root: as root it runs as nobody, in folders of its own that root's clients reach.
 session=$home/sway
@@ -53,7 +53,7 @@ chmod 644 "$home/sway.conf"
 export SWAYSOCK=$session/ipc.sock WAYLAND_DISPLAY=$session/wayland-1
 env HOME="$session" XDG_RUNTIME_DIR="$session" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
     WLR_RENDERER=pixman "${as_user[@]}" sway -c "$home/sway.conf" >"$home/sway.log" 2>&1 &
-sway=$!
+pids+=("$!")
 sway_answers() {
     swaymsg -t get_outputs >/dev/null 2>&1
 }
@@ -64,10 +64,10 @@ wait_until 20 "sway" sway_answers || { tail -20 "$home/sway.log" >&2; exit 1; }
 convert -size 1280x960 xc:'#203040' -fill '#4060a0' -draw 'point 99,100' -fill '#ff8000' -draw 'point 100,100' \
     -fill '#10e070' -draw 'point 101,100' "$home/desktop.png"
 swaybg -o '*' -i "$home/desktop.png" -m fill >"$home/swaybg.log" 2>&1 &
-background=$!
+pids+=("$!")
 # The seat has no pointer until wayvnc adds a virtual one; its pointer is then moved by sway's commands.
 wayvnc -u "$home/vnc.sock" >"$home/vnc.log" 2>&1 &
-vnc=$!
+pids+=("$!")
 seat_has_pointer() {
     swaymsg -t get_seats 2>/dev/null | grep -q '"type": "pointer"'
 }
@@ -99,15 +99,15 @@ cat >"$home/bus.conf" <<EOF
 </busconfig>
 EOF
 dbus-daemon --config-file="$home/bus.conf" --nofork >"$home/bus.log" 2>&1 &
-bus=$!
+pids+=("$!")
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$home/bus
 wait_until 10 "the private session bus" test -S "$home/bus"
 # The wlroots backend needs PipeWire for screen casts even when it only takes screenshots.
 pipewire >"$home/pipewire.log" 2>&1 &
-pipewire=$!
+pids+=("$!")
 wait_until 10 "PipeWire" test -S "$XDG_RUNTIME_DIR/pipewire-0"
 /usr/libexec/xdg-desktop-portal-wlr >"$home/backend.log" 2>&1 &
-backend=$!
+pids+=("$!")
 bus_has() {
     gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
         --method org.freedesktop.DBus.NameHasOwner "$1" 2>/dev/null | grep -q true
@@ -121,7 +121,7 @@ printf '[portal]\nDBusName=org.freedesktop.impl.portal.desktop.wlr\nInterfaces=%
     org.freedesktop.impl.portal.Screenshot org.freedesktop.impl.portal.Access >"$home/portals/sway.portal"
 XDG_CURRENT_DESKTOP=sway XDG_DESKTOP_PORTAL_DIR=$home/portals /usr/libexec/xdg-desktop-portal \
     >"$home/portal.log" 2>&1 &
-portal=$!
+pids+=("$!")
 screenshot_offered() {
     gdbus introspect --session --dest org.freedesktop.portal.Desktop --object-path /org/freedesktop/portal/desktop \
         2>/dev/null | grep -q 'interface org.freedesktop.portal.Screenshot '
