@@ -107,7 +107,7 @@ void ZoomView::updateShownPicture()
     const qreal pictureRatio = devicePixelRatioF();
     if (m_picture.isNull()) {
         // Background alone: a picture only for a grid or a box to be drawn on.
-        if (!m_overlay.grid && !m_overlay.crosshair && m_overlay.average <= 1) {
+        if (m_overlay.empty()) {
             m_shown = QImage();
             return;
         }

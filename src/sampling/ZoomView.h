@@ -16,6 +16,9 @@ struct ZoomOverlay {
     bool crosshair = false;
     // The side of the square a pick averages; above 1 it is outlined round the centre cell.
     int average = 1;
+
+    // Whether there is nothing to draw over the picture.
+    bool empty() const { return !grid && !crosshair && average <= 1; }
 };
 
 // picZoom: a square view of the screen snapshot around the sampled pixel, drawn with nearest-neighbour

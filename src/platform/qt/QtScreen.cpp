@@ -245,8 +245,10 @@ QRect QtScreen::snapshotArea() const
 std::optional<QImage> QtScreen::grab(QRect rectangle)
 {
     const std::optional<core::DesktopPicture> layout = ReadableDesktop();
-    const QRect area = layout ? ToQRect(layout->bounds) : QRect();
-    if (area.isEmpty() || rectangle.isEmpty())
+    if (!layout || rectangle.isEmpty())
+        return std::nullopt;
+    const QRect area = ToQRect(layout->bounds);
+    if (area.isEmpty())
         return std::nullopt;
     std::optional<QImage> image = X11Grab(rectangle);
     if (!image) {
