@@ -13,11 +13,9 @@ namespace {
     const QColor kGridColor(0, 0, 0);
     const QColor kCrosshairColor(255, 0, 0);
 
-    // Draws the grid and the box on a picture at ratio 1, in its own pixels.
-    void PaintOverlay(QImage& image, const core::ZoomGeometry& geometry, ZoomOverlay overlay)
+    // Draws the grid and the box over a picture of side device pixels, the painter counting in them.
+    void PaintOverlay(QPainter& painter, int side, const core::ZoomGeometry& geometry, ZoomOverlay overlay)
     {
-        QPainter painter(&image);
-        const int side = image.width();
         if (overlay.grid) {
             const core::GridLines columns = core::GridColumns(geometry, side);
             for (int x = columns.first; columns.step > 0 && x <= columns.last; x += columns.step)
@@ -104,21 +102,18 @@ void ZoomView::render(const QImage* snapshot, QPoint origin, const core::ZoomGeo
 
 void ZoomView::updateShownPicture()
 {
-    const qreal pictureRatio = devicePixelRatioF();
+    // Background alone: paintEvent draws the grid and the box, if any, straight onto the background.
     if (m_picture.isNull()) {
-        // Background alone: a picture only for a grid or a box to be drawn on.
-        if (m_overlay.empty()) {
-            m_shown = QImage();
-            return;
-        }
-        m_shown = QImage(viewSize(), viewSize(), QImage::Format_RGB32);
-        m_shown.fill(platform::ToQColor(kZoomBackground));
-    } else {
-        m_picture.setDevicePixelRatio(1.0);
-        m_shown = m_picture.copy();
-        m_picture.setDevicePixelRatio(pictureRatio);
+        m_shown = QImage();
+        return;
     }
-    PaintOverlay(m_shown, m_geometry, m_overlay);
+    const qreal pictureRatio = devicePixelRatioF();
+    m_picture.setDevicePixelRatio(1.0);
+    m_shown = m_picture.copy();
+    m_picture.setDevicePixelRatio(pictureRatio);
+    QPainter painter(&m_shown);
+    PaintOverlay(painter, m_shown.width(), m_geometry, m_overlay);
+    painter.end();
     m_shown.setDevicePixelRatio(pictureRatio);
 }
 
@@ -136,11 +131,19 @@ void ZoomView::paintEvent(QPaintEvent*)
     // nearest whole one, so that each of its pixels covers exactly one device pixel; the strip this leaves on
     // one side shows the background.
     painter.fillRect(rect(), platform::ToQColor(kZoomBackground));
-    if (m_shown.isNull())
+    if (m_shown.isNull() && m_overlay.empty())
         return;
+    const qreal ratio = m_shown.isNull() ? devicePixelRatioF() : m_shown.devicePixelRatio();
     const QPointF corner = painter.deviceTransform().map(QPointF(0, 0));
-    const QPointF shift = (QPointF(qRound(corner.x()), qRound(corner.y())) - corner) / m_shown.devicePixelRatio();
-    painter.drawImage(shift, m_shown);
+    const QPointF shift = (QPointF(qRound(corner.x()), qRound(corner.y())) - corner) / ratio;
+    if (!m_shown.isNull()) {
+        painter.drawImage(shift, m_shown);
+        return;
+    }
+    // The grid and the box over the background, in device pixels from the same whole device pixel.
+    painter.translate(shift);
+    painter.scale(1 / ratio, 1 / ratio);
+    PaintOverlay(painter, viewSize(), m_geometry, m_overlay);
 }
 
 void ZoomView::mousePressEvent(QMouseEvent* event)

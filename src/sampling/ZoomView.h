@@ -50,7 +50,8 @@ public:
     // The picture without grid and box, with the device pixel ratio it is drawn for; none (null) while the view
     // shows the background alone (nothing rendered since it was made or resized, or nothing to magnify).
     const QImage& picture() const { return m_picture; }
-    // The picture as shown, grid and box included; none (null) where that is the background alone.
+    // The picture as shown, grid and box included; none (null) while the view shows the background alone (with
+    // the grid and the box, if any, drawn straight onto it).
     const QImage& shownPicture() const { return m_shown; }
 
     QSize sizeHint() const override;
