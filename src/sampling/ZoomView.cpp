@@ -117,6 +117,11 @@ void ZoomView::updateShownPicture()
     m_shown.setDevicePixelRatio(pictureRatio);
 }
 
+qreal ZoomView::shownRatio() const
+{
+    return m_shown.isNull() ? devicePixelRatioF() : m_shown.devicePixelRatio();
+}
+
 core::ColorValue ZoomView::colorAt(QPoint viewPixel) const
 {
     if (!m_picture.valid(viewPixel))
@@ -133,7 +138,7 @@ void ZoomView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), platform::ToQColor(kZoomBackground));
     if (m_shown.isNull() && m_overlay.empty())
         return;
-    const qreal ratio = m_shown.isNull() ? devicePixelRatioF() : m_shown.devicePixelRatio();
+    const qreal ratio = shownRatio();
     const QPointF corner = painter.deviceTransform().map(QPointF(0, 0));
     const QPointF shift = (QPointF(qRound(corner.x()), qRound(corner.y())) - corner) / ratio;
     if (!m_shown.isNull()) {
@@ -158,7 +163,7 @@ void ZoomView::mousePressEvent(QMouseEvent* event)
     // The picture's pixel under the pointer, counted as paintEvent places the picture: from the device pixel
     // nearest the widget's corner in the window. A device position divided by the ratio and multiplied back
     // may fall a hair short of the whole number it was.
-    const qreal pictureRatio = m_shown.isNull() ? devicePixelRatioF() : m_shown.devicePixelRatio();
+    const qreal pictureRatio = shownRatio();
     const QPointF corner = QPointF(mapTo(window(), QPoint(0, 0))) * pictureRatio;
     const QPointF pointer = position * pictureRatio + corner;
     const auto pixel

@@ -68,6 +68,8 @@ private:
     // A picture of the background, of viewSize() at the current ratio.
     void clearPicture();
     void updateShownPicture();
+    // The device pixel ratio the view is drawn at: the shown picture's, or the widget's while there is none.
+    qreal shownRatio() const;
 
     int m_side = 0;
     QImage m_picture;
